@@ -1,0 +1,17 @@
+// The window's fonts, by the names of its design. Sizes are converted from
+// points at 96 dots per inch to pixels, so the fixed layout keeps its
+// proportions whatever the screen's font resolution; where a font is not
+// installed a metric-compatible one stands in.
+#pragma once
+
+#include <QFont>
+
+namespace mappix {
+
+enum class Famiglia { MsSansSerif, Arial, TimesNewRoman, CourierNew };
+
+QFont Carattere(Famiglia famiglia, double punti, bool grassetto = false);
+
+inline constexpr double kPuntiModulo = 8.25;  // the form's default font size
+
+}  // namespace mappix

@@ -1,0 +1,123 @@
+#include "etichetta.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "testo_mostrato.h"
+
+namespace mappix {
+namespace {
+
+bool Entra(const QFont& carattere, const QRect& area, int flag, const QString& testo) {
+    const QRect necessario = QFontMetrics(carattere).boundingRect(area, flag, testo);
+    return necessario.width() <= area.width() && necessario.height() <= area.height();
+}
+
+}  // namespace
+
+Etichetta::Etichetta(QWidget* genitore) : QWidget(genitore) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void Etichetta::impostaTesto(const QString& testo) {
+    if (testo == testo_) {
+        return;
+    }
+    testo_ = testo;
+    mostrato_ = TestoMostrato(testo);
+    adatta();
+    update();
+}
+
+void Etichetta::impostaAllineamento(Qt::Alignment allineamento) {
+    allineamento_ = allineamento;
+    adatta();
+    update();
+}
+
+void Etichetta::impostaBordo(bool bordo) {
+    bordo_ = bordo;
+    adatta();
+    update();
+}
+
+QFont Etichetta::carattereUsato() const { return usato_; }
+
+QRect Etichetta::areaTesto() const { return bordo_ ? rect().adjusted(2, 1, -2, -1) : rect(); }
+
+int Etichetta::flagTesto() const {
+    return static_cast<int>(allineamento_) |
+           (ovunque_ ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
+}
+
+void Etichetta::adatta() {
+    usato_ = font();
+    ovunque_ = false;
+    if (mostrato_.isEmpty()) {
+        return;
+    }
+    const QRect area = areaTesto();
+    const int flag = static_cast<int>(allineamento_) | Qt::TextWordWrap;
+    if (Entra(usato_, area, flag, mostrato_)) {
+        return;
+    }
+    // The largest pixel size that fits, by bisection between the smallest
+    // readable size and the label's own.
+    int basso = kPixelMinimi;
+    int alto = QFontInfo(usato_).pixelSize();
+    QFont prova = usato_;
+    while (alto - basso > 1) {
+        const int medio = (basso + alto) / 2;
+        prova.setPixelSize(medio);
+        (Entra(prova, area, flag, mostrato_) ? basso : alto) = medio;
+    }
+    usato_.setPixelSize(basso);
+    // A word too long for the label is broken where it must be.
+    ovunque_ = !Entra(usato_, area, flag, mostrato_);
+}
+
+void Etichetta::paintEvent(QPaintEvent* /*evento*/) {
+    QPainter pittore(this);
+    if (bordo_) {
+        pittore.setPen(palette().color(QPalette::WindowText));
+        pittore.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (mostrato_.isEmpty()) {
+        return;
+    }
+    pittore.setFont(usato_);
+    pittore.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                   QPalette::WindowText));
+    pittore.setClipRect(areaTesto());
+    pittore.drawText(areaTesto(), flagTesto(), mostrato_);
+}
+
+void Etichetta::mousePressEvent(QMouseEvent* evento) {
+    premuto_ = evento->button() == Qt::LeftButton;
+    evento->accept();
+}
+
+void Etichetta::mouseReleaseEvent(QMouseEvent* evento) {
+    const bool clic = premuto_ && evento->button() == Qt::LeftButton &&
+                      rect().contains(evento->position().toPoint());
+    premuto_ = false;
+    evento->accept();
+    if (clic) {
+        emit clicked();
+    }
+}
+
+void Etichetta::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::FontChange) {
+        adatta();
+    }
+    QWidget::changeEvent(evento);
+}
+
+void Etichetta::resizeEvent(QResizeEvent* evento) {
+    adatta();
+    QWidget::resizeEvent(evento);
+}
+
+}  // namespace mappix

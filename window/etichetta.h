@@ -1,0 +1,54 @@
+// A label that shows its caption as plain text, never as markup: words wrap
+// as in a fixed-size label, and only where the text still does not fit is the
+// font made just small enough. Without a caption it is a transparent area
+// that takes clicks.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+namespace mappix {
+
+class Etichetta : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Etichetta(QWidget* genitore = nullptr);
+
+    void impostaTesto(const QString& testo);
+    const QString& testo() const { return testo_; }
+    void impostaAllineamento(Qt::Alignment allineamento);
+    void impostaBordo(bool bordo);
+
+    // The font actually used to draw the current caption.
+    QFont carattereUsato() const;
+    // The rectangle the caption is laid out in: inside the border, if any.
+    QRect areaTesto() const;
+    int flagTesto() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void adatta();
+
+    QString testo_;
+    QString mostrato_;
+    Qt::Alignment allineamento_ = Qt::AlignLeft | Qt::AlignTop;
+    bool bordo_ = false;
+    bool premuto_ = false;
+    QFont usato_;
+    bool ovunque_ = false;
+};
+
+// The smallest pixel size a caption is shrunk to.
+inline constexpr int kPixelMinimi = 7;
+
+}  // namespace mappix

@@ -1,0 +1,419 @@
+#include "finestra.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <cmath>
+
+#include "caratteri.h"
+#include "etichetta.h"
+#include "immagine.h"
+#include "marcatore.h"
+#include "testo_mostrato.h"
+
+namespace mappix {
+namespace {
+
+const QString kMappa = QStringLiteral(":/mappa.svg");
+
+QIcon IconaSvg(const QString& risorsa, int lato) {
+    QIcon icona;
+    for (const int scala : {1, 2, 3}) {
+        QPixmap figura = FiguraSvg(risorsa, QSize(lato * scala, lato * scala));
+        figura.setDevicePixelRatio(scala);
+        icona.addPixmap(figura);
+    }
+    return icona;
+}
+
+QIcon IconaFinestra() {
+    QIcon icona;
+    for (const int lato : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString risorsa = lato <= 16 && QFile::exists(QStringLiteral(":/icona-16.svg"))
+                                    ? QStringLiteral(":/icona-16.svg")
+                                    : QStringLiteral(":/icona.svg");
+        icona.addPixmap(FiguraSvg(risorsa, QSize(lato, lato)));
+    }
+    return icona;
+}
+
+void ColoreDiSfondo(QWidget* widget, QPalette::ColorRole ruolo) {
+    QPalette tavolozza = widget->palette();
+    tavolozza.setColor(QPalette::Base, tavolozza.color(ruolo));
+    widget->setPalette(tavolozza);
+}
+
+}  // namespace
+
+int Pixel(int twips) { return static_cast<int>(std::lround(twips / double(kTwipPerPixel))); }
+
+QRect RettangoloPixel(const Controllo& controllo) {
+    return {Pixel(controllo.Left), Pixel(controllo.Top), Pixel(controllo.Width),
+            Pixel(controllo.Height)};
+}
+
+FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
+    : QWidget(genitore), logica_(logica) {
+    setObjectName(QStringLiteral("FrmCitta"));
+    setWindowTitle(QStringLiteral("Mappix"));
+    setWindowIcon(IconaFinestra());
+    setFixedSize(kLarghezza, kAltezza);
+    setFont(Carattere(Famiglia::MsSansSerif, kPuntiModulo));
+    Costruisci();
+    logica_.Form_Load();
+    Aggiorna();
+}
+
+template <typename Gestore>
+void FinestraCitta::Esegui(Gestore gestore) {
+    gestore();
+    Aggiorna();
+}
+
+void FinestraCitta::Costruisci() {
+    CostruisciMappe();
+    CostruisciInizio();
+    CostruisciStato();
+    CostruisciEsercizi();
+    CostruisciAiuto();
+    Impila();
+}
+
+void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
+    specchi_.emplace_back([widget, &stato] {
+        const QRect posto = RettangoloPixel(stato);
+        if (widget->geometry() != posto) {
+            widget->setGeometry(posto);
+        }
+        if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
+            widget->setVisible(stato.Visible);
+        }
+        if (widget->isEnabled() != stato.Enabled || widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
+            widget->setEnabled(stato.Enabled);
+        }
+    });
+}
+
+Etichetta* FinestraCitta::NuovaEtichetta(const char* nome, QWidget* contenitore,
+                                         const ConTesto& stato, const QFont& carattere,
+                                         Qt::Alignment allineamento, bool bordo) {
+    auto* etichetta = new Etichetta(contenitore);
+    etichetta->setObjectName(QString::fromLatin1(nome));
+    etichetta->setFont(carattere);
+    etichetta->impostaAllineamento(allineamento);
+    etichetta->impostaBordo(bordo);
+    Specchia(etichetta, stato);
+    specchi_.emplace_back([etichetta, &stato] { etichetta->impostaTesto(stato.Caption); });
+    if (contenitore == this) {
+        impilati_.push_back(etichetta);
+    }
+    return etichetta;
+}
+
+QToolButton* FinestraCitta::NuovoPulsanteFigura(const char* nome, const ConTesto& stato,
+                                                const QString& figura,
+                                                const QString& suggerimento) {
+    auto* pulsante = new QToolButton(this);
+    pulsante->setObjectName(QString::fromLatin1(nome));
+    pulsante->setFont(Carattere(Famiglia::Arial, 14.25));
+    pulsante->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    pulsante->setIcon(IconaSvg(figura, 32));
+    pulsante->setIconSize(QSize(32, 32));
+    pulsante->setToolTip(suggerimento);
+    pulsante->setText(stato.Caption);
+    Specchia(pulsante, stato);
+    impilati_.push_back(pulsante);
+    return pulsante;
+}
+
+QPushButton* FinestraCitta::NuovaOpzione(const char* nome, Opzione& stato,
+                                         const QString& suggerimento,
+                                         void (FrmCitta::*gestore)()) {
+    auto* opzione = new QPushButton(stato.Caption, frame1_);
+    opzione->setObjectName(QString::fromLatin1(nome));
+    opzione->setCheckable(true);
+    opzione->setFont(Carattere(Famiglia::MsSansSerif, 9.75));
+    opzione->setToolTip(suggerimento);
+    Specchia(opzione, stato);
+    // Setting the check mark from the state emits no click: only the player's
+    // click starts an exercise.
+    specchi_.emplace_back([opzione, &stato] { opzione->setChecked(stato.Value); });
+    connect(opzione, &QPushButton::clicked, this,
+            [this, gestore] { Esegui([this, gestore] { (logica_.*gestore)(); }); });
+    return opzione;
+}
+
+QPlainTextEdit* FinestraCitta::NuovaCasellaSolaLettura(const char* nome, QWidget* contenitore,
+                                                       const CasellaTesto& stato,
+                                                       const QFont& carattere,
+                                                       QPalette::ColorRole sfondo) {
+    auto* casella = new QPlainTextEdit(contenitore);
+    casella->setObjectName(QString::fromLatin1(nome));
+    casella->setReadOnly(true);
+    casella->setFont(carattere);
+    casella->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    casella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    casella->setUndoRedoEnabled(false);
+    ColoreDiSfondo(casella, sfondo);
+    Specchia(casella, stato);
+    return casella;
+}
+
+void FinestraCitta::CostruisciMappe() {
+    Controlli& c = logica_.Ctl;
+    const QFont titolo = Carattere(Famiglia::TimesNewRoman, 11.25);
+
+    framRegio_ = new QGroupBox(c.FramRegio.Caption, this);
+    framRegio_->setObjectName(QStringLiteral("FramRegio"));
+    framRegio_->setFont(titolo);
+    Specchia(framRegio_, c.FramRegio);
+    auto* image1 = new Immagine(kMappa, true, framRegio_);
+    image1->setObjectName(QStringLiteral("Image1"));
+    Specchia(image1, c.Image1);
+    // The lower index lies on top where two areas overlap.
+    for (int i = kNumAree - 1; i >= 0; --i) {
+        auto* area = new Etichetta(framRegio_);
+        area->setObjectName(QStringLiteral("LbLReg(%1)").arg(i));
+        Specchia(area, c.LbLReg[static_cast<std::size_t>(i)]);
+        connect(area, &Etichetta::clicked, this, [this, i] {
+            Esegui([this, i] { logica_.LbLReg_Click(static_cast<int16_t>(i)); });
+        });
+    }
+
+    framCitta_ = new QGroupBox(c.FramCitta.Caption, this);
+    framCitta_->setObjectName(QStringLiteral("FramCitta"));
+    framCitta_->setFont(titolo);
+    Specchia(framCitta_, c.FramCitta);
+    auto* image2 = new Immagine(kMappa, true, framCitta_);
+    image2->setObjectName(QStringLiteral("Image2"));
+    Specchia(image2, c.Image2);
+    for (int i = 1; i <= kNumCitta; ++i) {
+        auto* marcatore = new Marcatore(framCitta_);
+        marcatore->setObjectName(QStringLiteral("LblCit(%1)").arg(i));
+        Specchia(marcatore, c.LblCit[static_cast<std::size_t>(i)]);
+        connect(marcatore, &Marcatore::clicked, this, [this, i] {
+            Esegui([this, i] { logica_.LblCit_Click(static_cast<int16_t>(i)); });
+        });
+    }
+}
+
+void FinestraCitta::CostruisciInizio() {
+    Controlli& c = logica_.Ctl;
+    const QFont modulo = Carattere(Famiglia::MsSansSerif, kPuntiModulo);
+
+    auto* cmdIniz = NuovoPulsanteFigura("CmdIniz", c.CmdIniz, QStringLiteral(":/inizia.svg"),
+                                        QString());
+    connect(cmdIniz, &QToolButton::clicked, this, &FinestraCitta::PremiInizia);
+
+    txtNome_ = new QLineEdit(this);
+    txtNome_->setObjectName(QStringLiteral("TxtNome"));
+    txtNome_->setFont(Carattere(Famiglia::CourierNew, 21.75, true));
+    txtNome_->setAlignment(Qt::AlignCenter);
+    ColoreDiSfondo(txtNome_, QPalette::ToolTipBase);
+    Specchia(txtNome_, c.TxtNome);
+    specchi_.emplace_back([this] {
+        if (txtNome_->text() != logica_.Ctl.TxtNome.Text) {
+            txtNome_->setText(logica_.Ctl.TxtNome.Text);
+        }
+    });
+    connect(txtNome_, &QLineEdit::textEdited, this,
+            [this](const QString& testo) { Esegui([this, &testo] { logica_.TxtNome_Change(testo); }); });
+    // Enter in the name box presses "Inizia", but only where the player can see it.
+    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
+        const Controlli& stato = logica_.Ctl;
+        if (!stato.FramRegio.Visible && !stato.FramCitta.Visible && !stato.FrmHelp.Visible) {
+            PremiInizia();
+        }
+    });
+    impilati_.push_back(txtNome_);
+
+    auto* cmdHlp = NuovoPulsanteFigura("CmdHlp", c.CmdHlp, QStringLiteral(":/aiuto.svg"), QString());
+    connect(cmdHlp, &QToolButton::clicked, this,
+            [this] { Esegui([this] { logica_.CmdHlp_Click(); }); });
+
+    NuovaEtichetta("Label2", this, c.Label2, modulo, Qt::AlignHCenter | Qt::AlignTop, false);
+    NuovaEtichetta("LbLInfo", this, c.LbLInfo, Carattere(Famiglia::MsSansSerif, 9.75),
+                   Qt::AlignLeft | Qt::AlignTop, false);
+    auto* image4 = new Immagine(QStringLiteral(":/logo.svg"), true, this);
+    image4->setObjectName(QStringLiteral("Image4"));
+    Specchia(image4, c.Image4);
+    impilati_.push_back(image4);
+    NuovaEtichetta("Label1", this, c.Label1, Carattere(Famiglia::MsSansSerif, 13.5),
+                   Qt::AlignHCenter | Qt::AlignTop, false);
+    auto* image3 = new Immagine(QStringLiteral(":/decorazione.svg"), false, this);
+    image3->setObjectName(QStringLiteral("Image3"));
+    Specchia(image3, c.Image3);
+    impilati_.push_back(image3);
+}
+
+void FinestraCitta::CostruisciStato() {
+    Controlli& c = logica_.Ctl;
+    const Qt::Alignment centrato = Qt::AlignHCenter | Qt::AlignTop;
+
+    auto* cmdNuovo = NuovoPulsanteFigura("CmdNuovo", c.CmdNuovo, QStringLiteral(":/nuovo.svg"),
+                                         QStringLiteral(" Cambia giocatore "));
+    connect(cmdNuovo, &QToolButton::clicked, this,
+            [this] { Esegui([this] { logica_.CmdNuovo_Click(); }); });
+    auto* cmdFine = NuovoPulsanteFigura("CmdFine", c.CmdFine, QStringLiteral(":/esci.svg"),
+                                        QStringLiteral(" Fine - Termina il programma "));
+    connect(cmdFine, &QToolButton::clicked, this,
+            [this] { Esegui([this] { logica_.CmdFine_Click(); }); });
+
+    auto* barra = new QProgressBar(this);
+    barra->setObjectName(QStringLiteral("ProgressBar1"));
+    barra->setTextVisible(false);
+    Specchia(barra, c.ProgressBar1);
+    specchi_.emplace_back([barra, &stato = c.ProgressBar1] {
+        barra->setRange(static_cast<int>(std::lround(stato.Min)),
+                        static_cast<int>(std::lround(stato.Max)));
+        barra->setValue(static_cast<int>(std::lround(stato.Value)));
+    });
+    impilati_.push_back(barra);
+
+    text1_ = NuovaCasellaSolaLettura("Text1", this, c.Text1, Carattere(Famiglia::MsSansSerif, 9.75),
+                                     QPalette::ToolTipBase);
+    specchi_.emplace_back([this] { SpecchiaRegistro(); });
+    impilati_.push_back(text1_);
+
+    NuovaEtichetta("LblNote", this, c.LblNote, Carattere(Famiglia::MsSansSerif, 12), centrato, true);
+    NuovaEtichetta("LblTotTent", this, c.LblTotTent, Carattere(Famiglia::Arial, 18),
+                   Qt::AlignLeft | Qt::AlignTop, false);
+    NuovaEtichetta("LblNumDom", this, c.LblNumDom, Carattere(Famiglia::Arial, 18),
+                   Qt::AlignLeft | Qt::AlignTop, false);
+    NuovaEtichetta("LblTentativi", this, c.LblTentativi, Carattere(Famiglia::MsSansSerif, 18),
+                   centrato, false);
+    NuovaEtichetta("LblDom0", this, c.LblDom0, Carattere(Famiglia::MsSansSerif, 24), centrato,
+                   false);
+    NuovaEtichetta("LblDom1", this, c.LblDom1, Carattere(Famiglia::MsSansSerif, 18), centrato,
+                   false);
+    NuovaEtichetta("LblNome", this, c.LblNome, Carattere(Famiglia::MsSansSerif, 13.5), centrato,
+                   true);
+}
+
+void FinestraCitta::CostruisciEsercizi() {
+    Controlli& c = logica_.Ctl;
+    frame1_ = new QGroupBox(this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    Specchia(frame1_, c.Frame1);
+    impilati_.push_back(frame1_);
+
+    NuovaOpzione("OptReg", c.OptReg, QStringLiteral(" Individua dove si trova la regione indicata "),
+                 &FrmCitta::OptReg_Click);
+    NuovaOpzione("OptCapolReg", c.OptCapolReg,
+                 QStringLiteral(" Individua di quale regione è capoluogo la città indicata "),
+                 &FrmCitta::OptCapolReg_Click);
+    NuovaOpzione("OptCittaReg", c.OptCittaReg,
+                 QStringLiteral(" Individua in quale regione si trova la città indicata "),
+                 &FrmCitta::OptCittaReg_Click);
+    NuovaOpzione("OptCapol", c.OptCapol,
+                 QStringLiteral(" Individua dove si trova il capoluogo di regione indicato "),
+                 &FrmCitta::OptCapol_Click);
+    NuovaOpzione("OptCitta", c.OptCitta, QStringLiteral(" Individua dove si trova la città indicata "),
+                 &FrmCitta::OptCitta_Click);
+
+    // A vertical rule between the region-map column and the city-map column.
+    auto* line1 = new QWidget(frame1_);
+    line1->setObjectName(QStringLiteral("Line1"));
+    line1->setAutoFillBackground(true);
+    QPalette tavolozza = line1->palette();
+    tavolozza.setColor(QPalette::Window, tavolozza.color(QPalette::Light));
+    line1->setPalette(tavolozza);
+    line1->setGeometry(Pixel(2790) - 1, Pixel(135), 2, Pixel(1740) - Pixel(135));
+
+    auto* cmdReset = new QPushButton(c.CmdReset.Caption, this);
+    cmdReset->setObjectName(QStringLiteral("CmdReset"));
+    cmdReset->setFont(Carattere(Famiglia::TimesNewRoman, 11.25, true));
+    cmdReset->setToolTip(QStringLiteral(" Annulla l'esercizio consentendo di passare ad un altro "));
+    Specchia(cmdReset, c.CmdReset);
+    connect(cmdReset, &QPushButton::clicked, this,
+            [this] { Esegui([this] { logica_.CmdReset_Click(); }); });
+    impilati_.push_back(cmdReset);
+}
+
+void FinestraCitta::CostruisciAiuto() {
+    Controlli& c = logica_.Ctl;
+    frmHelp_ = new QGroupBox(c.FrmHelp.Caption, this);
+    frmHelp_->setObjectName(QStringLiteral("FrmHelp"));
+    Specchia(frmHelp_, c.FrmHelp);
+    impilati_.push_back(frmHelp_);
+
+    auto* text2 = NuovaCasellaSolaLettura("Text2", frmHelp_, c.Text2,
+                                          Carattere(Famiglia::MsSansSerif, 12), QPalette::Midlight);
+    QPalette tavolozza = text2->palette();
+    tavolozza.setColor(QPalette::Text, tavolozza.color(QPalette::WindowText));
+    text2->setPalette(tavolozza);
+    specchi_.emplace_back([text2, &stato = c.Text2] {
+        const QString mostrato = TestoMostrato(stato.Text);
+        if (text2->toPlainText() != mostrato) {
+            text2->setPlainText(mostrato);
+        }
+    });
+
+    auto* chiudi = new QPushButton(c.CmdHlpFine.Caption, frmHelp_);
+    chiudi->setObjectName(QStringLiteral("CmdHlpFine"));
+    chiudi->setFont(Carattere(Famiglia::MsSansSerif, 12));
+    Specchia(chiudi, c.CmdHlpFine);
+    connect(chiudi, &QPushButton::clicked, this,
+            [this] { Esegui([this] { logica_.CmdHlpFine_Click(); }); });
+}
+
+void FinestraCitta::Impila() {
+    const char* dallAlto[] = {"FrmHelp",  "CmdNuovo",   "CmdFine",      "FramRegio", "CmdReset",
+                              "FramCitta", "ProgressBar1", "Frame1",    "Text1",     "CmdIniz",
+                              "TxtNome",  "CmdHlp",     "Label2",       "LblNote",   "LblTotTent",
+                              "LblNumDom", "LblTentativi", "LblDom0",   "LblDom1",   "LblNome",
+                              "LbLInfo",  "Image4",     "Label1",       "Image3"};
+    impilati_.push_back(framRegio_);
+    impilati_.push_back(framCitta_);
+    for (auto nome = std::rbegin(dallAlto); nome != std::rend(dallAlto); ++nome) {
+        for (QWidget* widget : impilati_) {
+            if (widget->objectName() == QLatin1String(*nome)) {
+                widget->raise();
+            }
+        }
+    }
+}
+
+void FinestraCitta::SpecchiaRegistro() {
+    const QString& registro = logica_.Ctl.Text1.Text;
+    if (registro.size() == registroMostrato_.size() && registro == registroMostrato_) {
+        return;
+    }
+    // The log grows by appending: only the new piece goes into the widget.
+    if (registro.startsWith(registroMostrato_) && !registroMostrato_.isEmpty()) {
+        QString pezzo = registro.mid(registroMostrato_.size());
+        if (registroMostrato_.endsWith(QLatin1Char('\r')) && pezzo.startsWith(QLatin1Char('\n'))) {
+            pezzo.remove(0, 1);
+        }
+        QTextCursor cursore(text1_->document());
+        cursore.movePosition(QTextCursor::End);
+        cursore.insertText(TestoMostrato(pezzo));
+    } else {
+        text1_->setPlainText(TestoMostrato(registro));
+    }
+    registroMostrato_ = registro;
+    text1_->verticalScrollBar()->setValue(text1_->verticalScrollBar()->maximum());
+}
+
+void FinestraCitta::PremiInizia() {
+    Esegui([this] { logica_.CmdIniz_Click(); });
+}
+
+void FinestraCitta::Aggiorna() {
+    for (const auto& specchio : specchi_) {
+        specchio();
+    }
+}
+
+void FinestraCitta::closeEvent(QCloseEvent* evento) {
+    logica_.CmdFine_Click();
+    evento->accept();
+}
+
+}  // namespace mappix

@@ -1,0 +1,82 @@
+// The quiz window: builds the widgets of the fixed layout, forwards every
+// user event to its handler in the logic, and after each event mirrors the
+// control state into the widgets. It never decides anything itself.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "controlli.h"
+#include "frm_citta.h"
+
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
+
+namespace mappix {
+
+class Etichetta;
+class Marcatore;
+
+// Twips to pixels at 96 dots per inch.
+int Pixel(int twips);
+QRect RettangoloPixel(const Controllo& controllo);
+
+class FinestraCitta : public QWidget {
+    Q_OBJECT
+
+public:
+    // Loads the window: runs the logic's load handler and shows its state.
+    explicit FinestraCitta(FrmCitta& logica, QWidget* genitore = nullptr);
+
+    void Aggiorna();
+    FrmCitta& logica() { return logica_; }
+
+    static constexpr int kLarghezza = 1009;
+    static constexpr int kAltezza = 689;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    template <typename Gestore>
+    void Esegui(Gestore gestore);
+    void Costruisci();
+    void CostruisciInizio();
+    void CostruisciStato();
+    void CostruisciEsercizi();
+    void CostruisciAiuto();
+    void CostruisciMappe();
+    void Impila();
+    Etichetta* NuovaEtichetta(const char* nome, QWidget* contenitore, const ConTesto& stato,
+                              const QFont& carattere, Qt::Alignment allineamento, bool bordo);
+    QToolButton* NuovoPulsanteFigura(const char* nome, const ConTesto& stato, const QString& figura,
+                                     const QString& suggerimento);
+    QPushButton* NuovaOpzione(const char* nome, Opzione& stato, const QString& suggerimento,
+                              void (FrmCitta::*gestore)());
+    QPlainTextEdit* NuovaCasellaSolaLettura(const char* nome, QWidget* contenitore,
+                                            const CasellaTesto& stato, const QFont& carattere,
+                                            QPalette::ColorRole sfondo);
+    void Specchia(QWidget* widget, const Controllo& stato);
+    void SpecchiaRegistro();
+    void PremiInizia();
+
+    FrmCitta& logica_;
+    std::vector<std::function<void()>> specchi_;
+    QGroupBox* frame1_ = nullptr;
+    QGroupBox* framRegio_ = nullptr;
+    QGroupBox* framCitta_ = nullptr;
+    QGroupBox* frmHelp_ = nullptr;
+    QPlainTextEdit* text1_ = nullptr;
+    QString registroMostrato_;
+    QLineEdit* txtNome_ = nullptr;
+    std::vector<QWidget*> impilati_;  // the window's children, topmost first
+};
+
+}  // namespace mappix
