@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QScreen>
 
 #include "finestra.h"
 #include "frm_citta.h"
@@ -12,20 +11,12 @@ int main(int argc, char* argv[]) {
 
     mappix::ServiziQt servizi;
     mappix::FrmCitta logica(servizi);
+    // Either step may end the program before the window is shown: a screen
+    // too narrow is refused before anything appears.
     logica.Form_Initialize();
     if (servizi.Terminato()) {
         return servizi.CodiceUscita();
     }
     mappix::FinestraCitta finestra(logica);
-    if (servizi.Terminato()) {
-        return servizi.CodiceUscita();
-    }
-    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
-        QRect posto = finestra.frameGeometry();
-        posto.moveCenter(schermo->availableGeometry().center());
-        finestra.move(posto.topLeft());
-    }
-    finestra.show();
-    const int codice = QApplication::exec();
-    return servizi.Terminato() ? servizi.CodiceUscita() : codice;
+    return mappix::Mostra(finestra, servizi);
 }

@@ -164,7 +164,9 @@ std::string_view NomeDi(std::string_view record) {
     return record.size() > kInizioNome ? record.substr(kInizioNome) : std::string_view{};
 }
 
-int16_t RegioneDi(std::string_view record) { return Cifre(record.substr(7, 2)); }
+int16_t RegioneDi(std::string_view record) {
+    return Cifre(record.substr(7, 2));
+}
 
 std::string SiglaDi(std::string_view record) {
     std::string sigla;
@@ -176,9 +178,13 @@ std::string SiglaDi(std::string_view record) {
     return sigla;
 }
 
-bool CapoluogoDiRegione(std::string_view record) { return record.substr(6, 1) != "N"; }
+bool CapoluogoDiRegione(std::string_view record) {
+    return record.substr(6, 1) != "N";
+}
 
-int16_t ComuniDi(std::string_view record) { return Cifre(record.substr(3, 3)); }
+int16_t ComuniDi(std::string_view record) {
+    return Cifre(record.substr(3, 3));
+}
 
 void Procedure::CaricaTabelle() {
     for (std::size_t r = 0; r < kRegioni.size(); ++r) {
@@ -199,9 +205,15 @@ void Procedure::Azzera(int16_t minimo, int16_t massimo) {
     }
 }
 
-void Procedure::AzzeraRegioni() { Azzera(0, kNumRegioni - 1); }
-void Procedure::AzzeraCapoluoghi() { Azzera(0, kNumRegioni - 1); }
-void Procedure::AzzeraCitta() { Azzera(1, kNumCitta); }
+void Procedure::AzzeraRegioni() {
+    Azzera(0, kNumRegioni - 1);
+}
+void Procedure::AzzeraCapoluoghi() {
+    Azzera(0, kNumRegioni - 1);
+}
+void Procedure::AzzeraCitta() {
+    Azzera(1, kNumCitta);
+}
 
 // Up to 51 tries for an index not asked yet; after the 51st miss the last
 // candidate is returned as it is, so late in an exercise a question repeats.

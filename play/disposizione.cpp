@@ -3,35 +3,35 @@
 namespace mappix {
 
 const std::array<Rettangolo, kNumAree> kAreeRegioni{{
-    {4410, 3195, 195, 195},  // Repubblica di San Marino
-    {495, 1440, 645, 330},  // Valle d'Aosta
-    {720, 1755, 960, 1005},  // Piemonte
+    {4410, 3195, 195, 195},    // Repubblica di San Marino
+    {495, 1440, 645, 330},     // Valle d'Aosta
+    {720, 1755, 960, 1005},    // Piemonte
     {1800, 1170, 1275, 1050},  // Lombardia
-    {3150, 450, 1005, 1005},  // Trentino Alto Adige
-    {4545, 855, 780, 690},  // Friuli Venezia Giulia
-    {3330, 1530, 1185, 780},  // Veneto
-    {2430, 2340, 1950, 735},  // Emilia Romagna
-    {1215, 2745, 1230, 465},  // Liguria
+    {3150, 450, 1005, 1005},   // Trentino Alto Adige
+    {4545, 855, 780, 690},     // Friuli Venezia Giulia
+    {3330, 1530, 1185, 780},   // Veneto
+    {2430, 2340, 1950, 735},   // Emilia Romagna
+    {1215, 2745, 1230, 465},   // Liguria
     {2970, 3150, 1095, 1320},  // Toscana
-    {4815, 3375, 645, 870},  // Marche
-    {4185, 3780, 645, 690},  // Umbria
+    {4815, 3375, 645, 870},    // Marche
+    {4185, 3780, 645, 690},    // Umbria
     {4005, 4590, 1095, 1095},  // Lazio
-    {5130, 4365, 825, 780},  // Abruzzo
-    {5715, 5130, 645, 375},  // Molise
-    {6660, 5040, 960, 825},  // Puglia
+    {5130, 4365, 825, 780},    // Abruzzo
+    {5715, 5130, 645, 375},    // Molise
+    {6660, 5040, 960, 825},    // Puglia
     {5670, 5580, 1005, 1185},  // Campania
-    {6975, 6930, 825, 1860},  // Calabria
-    {6795, 5895, 690, 960},  // Basilicata
+    {6975, 6930, 825, 1860},   // Calabria
+    {6795, 5895, 690, 960},    // Basilicata
     {4500, 8415, 2130, 1365},  // Sicilia
     {1440, 5715, 1050, 2130},  // Sardegna
     {7560, 5535, 1365, 1455},  // Puglia (second area, the south-east tip)
 }};
 
 const std::array<Punto, 108> kMarcatori{{
-    {0, 0},  // no marker 0
+    {0, 0},        // no marker 0
     {1095, 1980},  // Torino
     {1545, 1755},  // Novara
-    {945, 2700},  // Cuneo
+    {945, 2700},   // Cuneo
     {1620, 2340},  // Alessandria
     {1395, 2520},  // Asti
     {1260, 1710},  // Biella
@@ -49,7 +49,7 @@ const std::array<Punto, 108> kMarcatori{{
     {2520, 1215},  // Sondrio
     {1755, 1440},  // Varese
     {3555, 1215},  // Trento
-    {3600, 855},  // Bolzano
+    {3600, 855},   // Bolzano
     {5355, 1665},  // Trieste
     {5040, 1260},  // Udine
     {4680, 1305},  // Pordenone
@@ -134,7 +134,7 @@ const std::array<Punto, 108> kMarcatori{{
     {2070, 6480},  // Nuoro
     {1710, 6885},  // Oristano
     {1665, 6120},  // Sassari
-    {720, 1620},  // Aosta
+    {720, 1620},   // Aosta
     {4410, 3915},  // Perugia
 }};
 

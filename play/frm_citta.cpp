@@ -18,14 +18,14 @@ enum class Insieme : uint8_t { Regioni, Capoluoghi, Citta };
 
 // The five exercises differ only in these values.
 struct Dati {
-    Opzione Controlli::* opzione;
+    Opzione Controlli::*opzione;
     bool suMappaCitta;
     Insieme insieme;
     int trattini;
     const char* intestazione;
     const char* domanda;
-    const char* risolta;     // the log line of a solved question
-    const char* abbandono;   // the pending question when abandoned
+    const char* risolta;    // the log line of a solved question
+    const char* abbandono;  // the pending question when abandoned
     const char* perSoggetto;
     const char* chiestoTutti;  // the closing message on the status labels
     const char* cheCosa;
@@ -53,14 +53,20 @@ constexpr std::array<Dati, 5> kEsercizi{{
      "i capoluoghi siti in Italia", " domande sui Capoluoghi", "siti in tutta Italia, con "},
     {&Controlli::OptCitta, true, Insieme::Citta, 66, " - Dove di trova la città di? ",
      "In quale regione si trova la città di", " per la città ", "- Trova Città: Tentativi ",
-     " per la citta' di ", "Ti ho chiesto tutte", "le province d'Italia",
-     " domande sulle province", "site in tutta Italia, con "},
+     " per la citta' di ", "Ti ho chiesto tutte", "le province d'Italia", " domande sulle province",
+     "site in tutta Italia, con "},
 }};
 
-const Dati& DatiDi(Esercizio esercizio) { return kEsercizi.at(static_cast<std::size_t>(esercizio)); }
+const Dati& DatiDi(Esercizio esercizio) {
+    return kEsercizi.at(static_cast<std::size_t>(esercizio));
+}
 
-QString U(const char* testo) { return QString::fromUtf8(testo); }
-QString N(int valore) { return QString::number(valore); }
+QString U(const char* testo) {
+    return QString::fromUtf8(testo);
+}
+QString N(int valore) {
+    return QString::number(valore);
+}
 
 // The counters are 16-bit; they stop at the top instead of wrapping round.
 int16_t Piu1(int16_t valore) {
@@ -150,15 +156,25 @@ void FrmCitta::CmdIniz_Click() {
     Ctl.Text1.Text = QStringLiteral("# Test eseguito da ") + Ctl.TxtNome.Text + kCrLf + kCrLf;
 }
 
-void FrmCitta::CmdNuovo_Click() { inizia(); }
+void FrmCitta::CmdNuovo_Click() {
+    inizia();
+}
 
-void FrmCitta::CmdFine_Click() { servizi_.Termina(0); }
+void FrmCitta::CmdFine_Click() {
+    servizi_.Termina(0);
+}
 
-void FrmCitta::CmdHlp_Click() { Ctl.FrmHelp.Visible = true; }
+void FrmCitta::CmdHlp_Click() {
+    Ctl.FrmHelp.Visible = true;
+}
 
-void FrmCitta::CmdHlpFine_Click() { Ctl.FrmHelp.Visible = false; }
+void FrmCitta::CmdHlpFine_Click() {
+    Ctl.FrmHelp.Visible = false;
+}
 
-void FrmCitta::TxtNome_Change(const QString& testo) { Ctl.TxtNome.Text = testo; }
+void FrmCitta::TxtNome_Change(const QString& testo) {
+    Ctl.TxtNome.Text = testo;
+}
 
 std::optional<Esercizio> FrmCitta::EsercizioInCorso() const {
     for (std::size_t i = 0; i < kEsercizi.size(); ++i) {
@@ -169,13 +185,25 @@ std::optional<Esercizio> FrmCitta::EsercizioInCorso() const {
     return std::nullopt;
 }
 
-Opzione& FrmCitta::OpzioneDi(Esercizio esercizio) { return Ctl.*DatiDi(esercizio).opzione; }
+Opzione& FrmCitta::OpzioneDi(Esercizio esercizio) {
+    return Ctl.*DatiDi(esercizio).opzione;
+}
 
-void FrmCitta::OptReg_Click() { Opt_Click(Esercizio::Reg); }
-void FrmCitta::OptCapolReg_Click() { Opt_Click(Esercizio::CapolReg); }
-void FrmCitta::OptCittaReg_Click() { Opt_Click(Esercizio::CittaReg); }
-void FrmCitta::OptCapol_Click() { Opt_Click(Esercizio::Capol); }
-void FrmCitta::OptCitta_Click() { Opt_Click(Esercizio::Citta); }
+void FrmCitta::OptReg_Click() {
+    Opt_Click(Esercizio::Reg);
+}
+void FrmCitta::OptCapolReg_Click() {
+    Opt_Click(Esercizio::CapolReg);
+}
+void FrmCitta::OptCittaReg_Click() {
+    Opt_Click(Esercizio::CittaReg);
+}
+void FrmCitta::OptCapol_Click() {
+    Opt_Click(Esercizio::Capol);
+}
+void FrmCitta::OptCitta_Click() {
+    Opt_Click(Esercizio::Citta);
+}
 
 void FrmCitta::Opt_Click(Esercizio esercizio) {
     // Only the window's enabled, visible choice can start an exercise.
@@ -263,15 +291,15 @@ void FrmCitta::LblCit_Click(int16_t Index) {
     if (Index != CitDom) {
         const std::string& record = Modulo.Citta.at(Index);
         const std::string_view nome = NomeDi(record);
-        Ctl.LblNote.Caption =
-            QStringLiteral("Errore questa è la città di ") +
-            QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size())) +
-            QStringLiteral(" (") + QString::fromStdString(SiglaDi(record)) +
-            QStringLiteral(") in ") +
-            QString::fromStdString(Modulo.Regioni.at(RegioneDi(record))) + QStringLiteral(". ") +
-            (CapoluogoDiRegione(record) ? QStringLiteral(" Capoluogo da ")
-                                        : QStringLiteral(" Provincia da ")) +
-            N(ComuniDi(record)) + QStringLiteral(" Comuni.");
+        Ctl.LblNote.Caption = QStringLiteral("Errore questa è la città di ") +
+                              QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size())) +
+                              QStringLiteral(" (") + QString::fromStdString(SiglaDi(record)) +
+                              QStringLiteral(") in ") +
+                              QString::fromStdString(Modulo.Regioni.at(RegioneDi(record))) +
+                              QStringLiteral(". ") +
+                              (CapoluogoDiRegione(record) ? QStringLiteral(" Capoluogo da ")
+                                                          : QStringLiteral(" Provincia da ")) +
+                              N(ComuniDi(record)) + QStringLiteral(" Comuni.");
         RispostaSbagliata();
         return;
     }
@@ -378,8 +406,8 @@ void FrmCitta::CmdReset_Click() {
     if (TotTentativi < 4) {
         NumDom = 0;
     }
-    const double punteggio = static_cast<double>(static_cast<int16_t>(NumDom * 10)) /
-                             static_cast<double>(TotTentativi);
+    const double punteggio =
+        static_cast<double>(static_cast<int16_t>(NumDom * 10)) / static_cast<double>(TotTentativi);
     Accoda(RigaDurata() + QStringLiteral("Punteggio prima di terminare: ") +
            FormatoF(punteggio, servizi_.Locale()) + kCrLf);
     Accoda(QString(69, QLatin1Char('-')) + kCrLf);

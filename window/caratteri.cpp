@@ -9,7 +9,8 @@ QFont Carattere(Famiglia famiglia, double punti, bool grassetto) {
     QFont carattere;
     switch (famiglia) {
         case Famiglia::MsSansSerif:
-            carattere.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+            carattere.setFamilies({QStringLiteral("MS Sans Serif"),
+                                   QStringLiteral("Liberation Sans"),
                                    QStringLiteral("DejaVu Sans")});
             carattere.setStyleHint(QFont::SansSerif);
             break;

@@ -42,13 +42,16 @@ void Etichetta::impostaBordo(bool bordo) {
     update();
 }
 
-QFont Etichetta::carattereUsato() const { return usato_; }
+QFont Etichetta::carattereUsato() const {
+    return usato_;
+}
 
-QRect Etichetta::areaTesto() const { return bordo_ ? rect().adjusted(2, 1, -2, -1) : rect(); }
+QRect Etichetta::areaTesto() const {
+    return bordo_ ? rect().adjusted(2, 1, -2, -1) : rect();
+}
 
 int Etichetta::flagTesto() const {
-    return static_cast<int>(allineamento_) |
-           (ovunque_ ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
+    return static_cast<int>(allineamento_) | (ovunque_ ? Qt::TextWrapAnywhere : Qt::TextWordWrap);
 }
 
 void Etichetta::adatta() {
@@ -87,8 +90,8 @@ void Etichetta::paintEvent(QPaintEvent* /*evento*/) {
         return;
     }
     pittore.setFont(usato_);
-    pittore.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    pittore.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     pittore.setClipRect(areaTesto());
     pittore.drawText(areaTesto(), flagTesto(), mostrato_);
 }

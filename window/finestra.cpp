@@ -1,5 +1,6 @@
 #include "finestra.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QGroupBox>
@@ -7,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 #include <cmath>
@@ -15,6 +17,7 @@
 #include "etichetta.h"
 #include "immagine.h"
 #include "marcatore.h"
+#include "servizi_qt.h"
 #include "testo_mostrato.h"
 
 namespace mappix {
@@ -51,7 +54,9 @@ void ColoreDiSfondo(QWidget* widget, QPalette::ColorRole ruolo) {
 
 }  // namespace
 
-int Pixel(int twips) { return static_cast<int>(std::lround(twips / double(kTwipPerPixel))); }
+int Pixel(int twips) {
+    return static_cast<int>(std::lround(twips / double(kTwipPerPixel)));
+}
 
 QRect RettangoloPixel(const Controllo& controllo) {
     return {Pixel(controllo.Left), Pixel(controllo.Top), Pixel(controllo.Width),
@@ -94,7 +99,8 @@ void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
         if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
             widget->setVisible(stato.Visible);
         }
-        if (widget->isEnabled() != stato.Enabled || widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
+        if (widget->isEnabled() != stato.Enabled ||
+            widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
             widget->setEnabled(stato.Enabled);
         }
     });
@@ -133,8 +139,7 @@ QToolButton* FinestraCitta::NuovoPulsanteFigura(const char* nome, const ConTesto
 }
 
 QPushButton* FinestraCitta::NuovaOpzione(const char* nome, Opzione& stato,
-                                         const QString& suggerimento,
-                                         void (FrmCitta::*gestore)()) {
+                                         const QString& suggerimento, void (FrmCitta::*gestore)()) {
     auto* opzione = new QPushButton(stato.Caption, frame1_);
     opzione->setObjectName(QString::fromLatin1(nome));
     opzione->setCheckable(true);
@@ -207,8 +212,8 @@ void FinestraCitta::CostruisciInizio() {
     Controlli& c = logica_.Ctl;
     const QFont modulo = Carattere(Famiglia::MsSansSerif, kPuntiModulo);
 
-    auto* cmdIniz = NuovoPulsanteFigura("CmdIniz", c.CmdIniz, QStringLiteral(":/inizia.svg"),
-                                        QString());
+    auto* cmdIniz =
+        NuovoPulsanteFigura("CmdIniz", c.CmdIniz, QStringLiteral(":/inizia.svg"), QString());
     connect(cmdIniz, &QToolButton::clicked, this, &FinestraCitta::PremiInizia);
 
     txtNome_ = new QLineEdit(this);
@@ -222,8 +227,9 @@ void FinestraCitta::CostruisciInizio() {
             txtNome_->setText(logica_.Ctl.TxtNome.Text);
         }
     });
-    connect(txtNome_, &QLineEdit::textEdited, this,
-            [this](const QString& testo) { Esegui([this, &testo] { logica_.TxtNome_Change(testo); }); });
+    connect(txtNome_, &QLineEdit::textEdited, this, [this](const QString& testo) {
+        Esegui([this, &testo] { logica_.TxtNome_Change(testo); });
+    });
     // Enter in the name box presses "Inizia", but only where the player can see it.
     connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
         const Controlli& stato = logica_.Ctl;
@@ -233,7 +239,8 @@ void FinestraCitta::CostruisciInizio() {
     });
     impilati_.push_back(txtNome_);
 
-    auto* cmdHlp = NuovoPulsanteFigura("CmdHlp", c.CmdHlp, QStringLiteral(":/aiuto.svg"), QString());
+    auto* cmdHlp =
+        NuovoPulsanteFigura("CmdHlp", c.CmdHlp, QStringLiteral(":/aiuto.svg"), QString());
     connect(cmdHlp, &QToolButton::clicked, this,
             [this] { Esegui([this] { logica_.CmdHlp_Click(); }); });
 
@@ -281,7 +288,8 @@ void FinestraCitta::CostruisciStato() {
     specchi_.emplace_back([this] { SpecchiaRegistro(); });
     impilati_.push_back(text1_);
 
-    NuovaEtichetta("LblNote", this, c.LblNote, Carattere(Famiglia::MsSansSerif, 12), centrato, true);
+    NuovaEtichetta("LblNote", this, c.LblNote, Carattere(Famiglia::MsSansSerif, 12), centrato,
+                   true);
     NuovaEtichetta("LblTotTent", this, c.LblTotTent, Carattere(Famiglia::Arial, 18),
                    Qt::AlignLeft | Qt::AlignTop, false);
     NuovaEtichetta("LblNumDom", this, c.LblNumDom, Carattere(Famiglia::Arial, 18),
@@ -303,7 +311,8 @@ void FinestraCitta::CostruisciEsercizi() {
     Specchia(frame1_, c.Frame1);
     impilati_.push_back(frame1_);
 
-    NuovaOpzione("OptReg", c.OptReg, QStringLiteral(" Individua dove si trova la regione indicata "),
+    NuovaOpzione("OptReg", c.OptReg,
+                 QStringLiteral(" Individua dove si trova la regione indicata "),
                  &FrmCitta::OptReg_Click);
     NuovaOpzione("OptCapolReg", c.OptCapolReg,
                  QStringLiteral(" Individua di quale regione è capoluogo la città indicata "),
@@ -314,7 +323,8 @@ void FinestraCitta::CostruisciEsercizi() {
     NuovaOpzione("OptCapol", c.OptCapol,
                  QStringLiteral(" Individua dove si trova il capoluogo di regione indicato "),
                  &FrmCitta::OptCapol_Click);
-    NuovaOpzione("OptCitta", c.OptCitta, QStringLiteral(" Individua dove si trova la città indicata "),
+    NuovaOpzione("OptCitta", c.OptCitta,
+                 QStringLiteral(" Individua dove si trova la città indicata "),
                  &FrmCitta::OptCitta_Click);
 
     // A vertical rule between the region-map column and the city-map column.
@@ -329,7 +339,8 @@ void FinestraCitta::CostruisciEsercizi() {
     auto* cmdReset = new QPushButton(c.CmdReset.Caption, this);
     cmdReset->setObjectName(QStringLiteral("CmdReset"));
     cmdReset->setFont(Carattere(Famiglia::TimesNewRoman, 11.25, true));
-    cmdReset->setToolTip(QStringLiteral(" Annulla l'esercizio consentendo di passare ad un altro "));
+    cmdReset->setToolTip(
+        QStringLiteral(" Annulla l'esercizio consentendo di passare ad un altro "));
     Specchia(cmdReset, c.CmdReset);
     connect(cmdReset, &QPushButton::clicked, this,
             [this] { Esegui([this] { logica_.CmdReset_Click(); }); });
@@ -364,11 +375,11 @@ void FinestraCitta::CostruisciAiuto() {
 }
 
 void FinestraCitta::Impila() {
-    const char* dallAlto[] = {"FrmHelp",  "CmdNuovo",   "CmdFine",      "FramRegio", "CmdReset",
-                              "FramCitta", "ProgressBar1", "Frame1",    "Text1",     "CmdIniz",
-                              "TxtNome",  "CmdHlp",     "Label2",       "LblNote",   "LblTotTent",
-                              "LblNumDom", "LblTentativi", "LblDom0",   "LblDom1",   "LblNome",
-                              "LbLInfo",  "Image4",     "Label1",       "Image3"};
+    const char* dallAlto[] = {"FrmHelp",   "CmdNuovo",     "CmdFine", "FramRegio", "CmdReset",
+                              "FramCitta", "ProgressBar1", "Frame1",  "Text1",     "CmdIniz",
+                              "TxtNome",   "CmdHlp",       "Label2",  "LblNote",   "LblTotTent",
+                              "LblNumDom", "LblTentativi", "LblDom0", "LblDom1",   "LblNome",
+                              "LbLInfo",   "Image4",       "Label1",  "Image3"};
     impilati_.push_back(framRegio_);
     impilati_.push_back(framCitta_);
     for (auto nome = std::rbegin(dallAlto); nome != std::rend(dallAlto); ++nome) {
@@ -414,6 +425,20 @@ void FinestraCitta::Aggiorna() {
 void FinestraCitta::closeEvent(QCloseEvent* evento) {
     logica_.CmdFine_Click();
     evento->accept();
+}
+
+int Mostra(FinestraCitta& finestra, const ServiziQt& servizi) {
+    if (servizi.Terminato()) {
+        return servizi.CodiceUscita();
+    }
+    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
+        QRect posto = finestra.frameGeometry();
+        posto.moveCenter(schermo->availableGeometry().center());
+        finestra.move(posto.topLeft());
+    }
+    finestra.show();
+    const int codice = QApplication::exec();
+    return servizi.Terminato() ? servizi.CodiceUscita() : codice;
 }
 
 }  // namespace mappix

@@ -79,4 +79,10 @@ private:
     std::vector<QWidget*> impilati_;  // the window's children, topmost first
 };
 
+class ServiziQt;
+
+// Shows the loaded window centred on the screen and runs the event loop,
+// unless loading has already ended the program; returns the exit status.
+int Mostra(FinestraCitta& finestra, const ServiziQt& servizi);
+
 }  // namespace mappix

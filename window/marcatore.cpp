@@ -5,7 +5,9 @@
 
 namespace mappix {
 
-Marcatore::Marcatore(QWidget* genitore) : QWidget(genitore) { setCursor(Qt::PointingHandCursor); }
+Marcatore::Marcatore(QWidget* genitore) : QWidget(genitore) {
+    setCursor(Qt::PointingHandCursor);
+}
 
 void Marcatore::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pittore(this);

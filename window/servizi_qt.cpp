@@ -11,10 +11,14 @@
 
 namespace mappix {
 
-ServiziQt::ServiziQt() { Randomize(); }
+ServiziQt::ServiziQt() {
+    Randomize();
+}
 
 // 53 random bits scaled into [0, 1): never 1.
-double ServiziQt::Rnd() { return static_cast<double>(generatore_() >> 11) * 0x1.0p-53; }
+double ServiziQt::Rnd() {
+    return static_cast<double>(generatore_() >> 11) * 0x1.0p-53;
+}
 
 void ServiziQt::Randomize() {
     generatore_.seed(
@@ -25,11 +29,17 @@ float ServiziQt::Timer() {
     return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0F;
 }
 
-QDateTime ServiziQt::Adesso() { return QDateTime::currentDateTime(); }
+QDateTime ServiziQt::Adesso() {
+    return QDateTime::currentDateTime();
+}
 
-QLocale ServiziQt::Locale() { return QLocale::system(); }
+QLocale ServiziQt::Locale() {
+    return QLocale::system();
+}
 
-void ServiziQt::Beep() { QApplication::beep(); }
+void ServiziQt::Beep() {
+    QApplication::beep();
+}
 
 void ServiziQt::MsgBox(const QString& testo, const QString& titolo, Icona icona) {
     QMessageBox box(icona == Icona::Critica ? QMessageBox::Critical : QMessageBox::NoIcon, titolo,
