@@ -1,0 +1,142 @@
+// Per-event costs of the real window under the offscreen platform: one answer
+// click with its repaint, one exercise start, one whole exercise, the window up
+// to its first painted frame, and the map panel's repaint.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QTest>
+#include <memory>
+
+#include "etichetta.h"
+#include "finestra.h"
+#include "frm_citta.h"
+#include "servizi_finti.h"
+
+namespace mappix {
+namespace {
+
+// The fake draws from a fixed sequence that never runs dry.
+class ServiziBench : public ServiziFinti {
+public:
+    double Rnd() override {
+        stato_ = stato_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<double>(stato_ >> 11) * 0x1.0p-53;
+    }
+
+private:
+    unsigned long long stato_ = 42;
+};
+
+struct Partita {
+    ServiziBench servizi;
+    FrmCitta logica{servizi};
+    std::unique_ptr<FinestraCitta> finestra;
+
+    Partita() {
+        logica.Form_Initialize();
+        finestra = std::make_unique<FinestraCitta>(logica);
+        finestra->show();
+        QApplication::processEvents();
+        logica.Ctl.TxtNome.Text = QStringLiteral("Giulia");
+        Clic(QStringLiteral("CmdIniz"));
+    }
+
+    void Clic(const QString& nome) {
+        auto* widget = finestra->findChild<QWidget*>(nome);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+    }
+    // Lets Qt paint what the event changed, as it does after a real click.
+    void Ridisegna() { QApplication::processEvents(); }
+
+    QString Giusto() const {
+        const auto esercizio = logica.EsercizioInCorso();
+        if (esercizio == Esercizio::Citta || esercizio == Esercizio::Capol) {
+            return QStringLiteral("LblCit(%1)").arg(logica.CitDom);
+        }
+        return QStringLiteral("LbLReg(%1)").arg(logica.RegDom);
+    }
+};
+
+void ClicRisposta(benchmark::State& stato) {
+    Partita partita;
+    partita.Clic(QStringLiteral("OptCittaReg"));
+    for (auto _ : stato) {
+        // A wrong area, then the right one: the pair keeps the exercise running.
+        partita.Clic(QStringLiteral("LbLReg(%1)").arg(partita.logica.RegDom == 3 ? 4 : 3));
+        partita.Ridisegna();
+        partita.Clic(partita.Giusto());
+        partita.Ridisegna();
+        if (!partita.logica.EsercizioInCorso()) {
+            partita.Clic(QStringLiteral("OptCittaReg"));
+        }
+    }
+    stato.SetItemsProcessed(stato.iterations() * 2);
+    stato.SetLabel("per iteration: two clicks with their repaints");
+}
+BENCHMARK(ClicRisposta)->Unit(benchmark::kMicrosecond);
+
+void AvvioEsercizio(benchmark::State& stato) {
+    Partita partita;
+    for (auto _ : stato) {
+        partita.Clic(QStringLiteral("OptCitta"));
+        partita.Ridisegna();
+        stato.PauseTiming();
+        partita.Clic(QStringLiteral("CmdReset"));
+        stato.ResumeTiming();
+    }
+}
+BENCHMARK(AvvioEsercizio)->Unit(benchmark::kMicrosecond);
+
+void EsercizioCompleto(benchmark::State& stato) {
+    Partita partita;
+    for (auto _ : stato) {
+        partita.Clic(QStringLiteral("OptReg"));
+        while (partita.logica.EsercizioInCorso()) {
+            partita.Clic(partita.Giusto());
+        }
+        partita.Ridisegna();
+    }
+    stato.SetLabel("21 questions, one click each");
+}
+BENCHMARK(EsercizioCompleto)->Unit(benchmark::kMillisecond);
+
+void PrimoFotogramma(benchmark::State& stato) {
+    for (auto _ : stato) {
+        ServiziBench servizi;
+        FrmCitta logica(servizi);
+        logica.Form_Initialize();
+        FinestraCitta finestra(logica);
+        benchmark::DoNotOptimize(finestra.grab());
+    }
+}
+BENCHMARK(PrimoFotogramma)->Unit(benchmark::kMillisecond);
+
+void RidisegnoMappa(benchmark::State& stato) {
+    Partita partita;
+    partita.Clic(QStringLiteral("OptReg"));
+    auto* pannello = partita.finestra->findChild<QWidget*>(QStringLiteral("FramRegio"));
+    const qreal rapporto = static_cast<qreal>(stato.range(0));
+    QPixmap superficie(pannello->size() * rapporto);
+    superficie.setDevicePixelRatio(rapporto);
+    for (auto _ : stato) {
+        superficie.fill(Qt::white);
+        pannello->render(&superficie);
+    }
+    stato.SetLabel(rapporto > 1 ? "device pixel ratio 2" : "device pixel ratio 1");
+}
+BENCHMARK(RidisegnoMappa)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace mappix
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication applicazione(argc, argv);
+    Q_INIT_RESOURCE(mappix_assets);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
