@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "testo_mostrato.h"
 
@@ -25,9 +26,23 @@ void Etichetta::impostaTesto(const QString& testo) {
         return;
     }
     testo_ = testo;
-    mostrato_ = TestoMostrato(testo);
+    mostrato_ = TestoMostrato(Visibile(testo));
     adatta();
     update();
+}
+
+// Only what could fit at the smallest size is laid out: a caption far longer
+// than the label (a name of many thousand letters) costs no more than a full one.
+QString Etichetta::Visibile(const QString& testo) const {
+    const qsizetype limite = std::max<qsizetype>(64, qsizetype{width()} * height() / 8);
+    if (testo.size() <= limite) {
+        return testo;
+    }
+    qsizetype taglio = limite;
+    if (testo.at(taglio).isLowSurrogate()) {
+        --taglio;
+    }
+    return testo.left(taglio);
 }
 
 void Etichetta::impostaAllineamento(Qt::Alignment allineamento) {
@@ -119,6 +134,7 @@ void Etichetta::changeEvent(QEvent* evento) {
 }
 
 void Etichetta::resizeEvent(QResizeEvent* evento) {
+    mostrato_ = TestoMostrato(Visibile(testo_));
     adatta();
     QWidget::resizeEvent(evento);
 }

@@ -38,6 +38,7 @@ protected:
 
 private:
     void adatta();
+    QString Visibile(const QString& testo) const;
 
     QString testo_;
     QString mostrato_;

@@ -163,7 +163,11 @@ QPlainTextEdit* FinestraCitta::NuovaCasellaSolaLettura(const char* nome, QWidget
     casella->setReadOnly(true);
     casella->setFont(carattere);
     casella->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    casella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Lines break between words only: breaking inside a very long word (a
+    // name of thousands of letters) costs Qt's layout seconds; such a word
+    // scrolls sideways instead.
+    casella->setWordWrapMode(QTextOption::WordWrap);
+    casella->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     casella->setUndoRedoEnabled(false);
     ColoreDiSfondo(casella, sfondo);
     Specchia(casella, stato);
