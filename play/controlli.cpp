@@ -41,7 +41,7 @@ Controlli ControlliIniziali() {
     c.LblNote = Crea<ConTesto>(9450, 7110, 5595, 915);
     c.Text1 = Crea<CasellaTesto>(9450, 8100, 5550, 2085);
     c.Image4 = Crea<Controllo>(180, 180, 2175, 1560);
-    c.Label2 = Crea<ConTesto>(1260, 495, 960, 1005, "Mappix\rv. 1.0");
+    c.Label2 = Crea<ConTesto>(1260, 495, 960, 1005, "versione 1.0");
     c.LbLInfo = Crea<ConTesto>(3600, 270, 4650, 2355);
     c.Label1 = Crea<ConTesto>(3600, 2835, 4650, 1140,
                               "Inserisci il tuo nome e poi premi il pulsante INIZIA e poi premi "

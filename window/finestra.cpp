@@ -181,6 +181,7 @@ void FinestraCitta::CostruisciMappe() {
     framRegio_ = new QGroupBox(c.FramRegio.Caption, this);
     framRegio_->setObjectName(QStringLiteral("FramRegio"));
     framRegio_->setFont(titolo);
+    framRegio_->setAutoFillBackground(true);
     Specchia(framRegio_, c.FramRegio);
     auto* image1 = new Immagine(kMappa, true, framRegio_);
     image1->setObjectName(QStringLiteral("Image1"));
@@ -198,6 +199,7 @@ void FinestraCitta::CostruisciMappe() {
     framCitta_ = new QGroupBox(c.FramCitta.Caption, this);
     framCitta_->setObjectName(QStringLiteral("FramCitta"));
     framCitta_->setFont(titolo);
+    framCitta_->setAutoFillBackground(true);
     Specchia(framCitta_, c.FramCitta);
     auto* image2 = new Immagine(kMappa, true, framCitta_);
     image2->setObjectName(QStringLiteral("Image2"));
@@ -312,6 +314,7 @@ void FinestraCitta::CostruisciEsercizi() {
     Controlli& c = logica_.Ctl;
     frame1_ = new QGroupBox(this);
     frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setAutoFillBackground(true);
     Specchia(frame1_, c.Frame1);
     impilati_.push_back(frame1_);
 
@@ -355,6 +358,7 @@ void FinestraCitta::CostruisciAiuto() {
     Controlli& c = logica_.Ctl;
     frmHelp_ = new QGroupBox(c.FrmHelp.Caption, this);
     frmHelp_->setObjectName(QStringLiteral("FrmHelp"));
+    frmHelp_->setAutoFillBackground(true);
     Specchia(frmHelp_, c.FrmHelp);
     impilati_.push_back(frmHelp_);
 
