@@ -129,7 +129,7 @@ TEST(Resistenza, DiecimilaEserciziInUnaFinestra) {
     const long crescitaKb = MemoriaResidenteKb() - memoriaIniziale;
     const long registroKb =
         static_cast<long>((f.Ctl.Text1.Text.size() - registroIniziale) * 2 / 1024);
-    EXPECT_LE(crescitaKb, 2 * registroKb + 8 * 1024)
+    EXPECT_LE(crescitaKb, 2 * registroKb + 8L * 1024)
         << "resident memory grew by " << crescitaKb << " KiB for " << registroKb << " KiB of log";
 
     // A click late in the session costs at most twice one early in it.

@@ -250,11 +250,16 @@ void FinestraCitta::CostruisciInizio() {
     connect(cmdHlp, &QToolButton::clicked, this,
             [this] { Esegui([this] { logica_.CmdHlp_Click(); }); });
 
-    NuovaEtichetta("Label2", this, c.Label2, modulo, Qt::AlignHCenter | Qt::AlignTop, false);
+    const QString crediti = QStringLiteral(
+        "Mappix 1.0 \u2014 cartina d'Italia disegnata dai confini di @svg-maps/italy 2.0.0 "
+        "(CC BY 4.0), basati sul lavoro di MapSVG");
+    NuovaEtichetta("Label2", this, c.Label2, modulo, Qt::AlignHCenter | Qt::AlignTop, false)
+        ->setToolTip(crediti);
     NuovaEtichetta("LbLInfo", this, c.LbLInfo, Carattere(Famiglia::MsSansSerif, 9.75),
                    Qt::AlignLeft | Qt::AlignTop, false);
     auto* image4 = new Immagine(QStringLiteral(":/logo.svg"), true, this);
     image4->setObjectName(QStringLiteral("Image4"));
+    image4->setToolTip(crediti);
     Specchia(image4, c.Image4);
     impilati_.push_back(image4);
     NuovaEtichetta("Label1", this, c.Label1, Carattere(Famiglia::MsSansSerif, 13.5),
