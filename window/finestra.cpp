@@ -138,8 +138,9 @@ QToolButton* FinestraCitta::NuovoPulsanteFigura(const char* nome, const ConTesto
     return pulsante;
 }
 
-QPushButton* FinestraCitta::NuovaOpzione(const char* nome, Opzione& stato,
-                                         const QString& suggerimento, void (FrmCitta::*gestore)()) {
+QPushButton* FinestraCitta::NuovaOpzione(const char* nome, Esercizio esercizio,
+                                         const QString& suggerimento) {
+    Opzione& stato = logica_.OpzioneDi(esercizio);
     auto* opzione = new QPushButton(stato.Caption, frame1_);
     opzione->setObjectName(QString::fromLatin1(nome));
     opzione->setCheckable(true);
@@ -150,7 +151,7 @@ QPushButton* FinestraCitta::NuovaOpzione(const char* nome, Opzione& stato,
     // click starts an exercise.
     specchi_.emplace_back([opzione, &stato] { opzione->setChecked(stato.Value); });
     connect(opzione, &QPushButton::clicked, this,
-            [this, gestore] { Esegui([this, gestore] { (logica_.*gestore)(); }); });
+            [this, esercizio] { Esegui([this, esercizio] { logica_.Opt_Click(esercizio); }); });
     return opzione;
 }
 
@@ -323,21 +324,16 @@ void FinestraCitta::CostruisciEsercizi() {
     Specchia(frame1_, c.Frame1);
     impilati_.push_back(frame1_);
 
-    NuovaOpzione("OptReg", c.OptReg,
-                 QStringLiteral(" Individua dove si trova la regione indicata "),
-                 &FrmCitta::OptReg_Click);
-    NuovaOpzione("OptCapolReg", c.OptCapolReg,
-                 QStringLiteral(" Individua di quale regione è capoluogo la città indicata "),
-                 &FrmCitta::OptCapolReg_Click);
-    NuovaOpzione("OptCittaReg", c.OptCittaReg,
-                 QStringLiteral(" Individua in quale regione si trova la città indicata "),
-                 &FrmCitta::OptCittaReg_Click);
-    NuovaOpzione("OptCapol", c.OptCapol,
-                 QStringLiteral(" Individua dove si trova il capoluogo di regione indicato "),
-                 &FrmCitta::OptCapol_Click);
-    NuovaOpzione("OptCitta", c.OptCitta,
-                 QStringLiteral(" Individua dove si trova la città indicata "),
-                 &FrmCitta::OptCitta_Click);
+    NuovaOpzione("OptReg", Esercizio::Reg,
+                 QStringLiteral(" Individua dove si trova la regione indicata "));
+    NuovaOpzione("OptCapolReg", Esercizio::CapolReg,
+                 QStringLiteral(" Individua di quale regione è capoluogo la città indicata "));
+    NuovaOpzione("OptCittaReg", Esercizio::CittaReg,
+                 QStringLiteral(" Individua in quale regione si trova la città indicata "));
+    NuovaOpzione("OptCapol", Esercizio::Capol,
+                 QStringLiteral(" Individua dove si trova il capoluogo di regione indicato "));
+    NuovaOpzione("OptCitta", Esercizio::Citta,
+                 QStringLiteral(" Individua dove si trova la città indicata "));
 
     // A vertical rule between the region-map column and the city-map column.
     auto* line1 = new QWidget(frame1_);

@@ -58,8 +58,7 @@ private:
                               const QFont& carattere, Qt::Alignment allineamento, bool bordo);
     QToolButton* NuovoPulsanteFigura(const char* nome, const ConTesto& stato, const QString& figura,
                                      const QString& suggerimento);
-    QPushButton* NuovaOpzione(const char* nome, Opzione& stato, const QString& suggerimento,
-                              void (FrmCitta::*gestore)());
+    QPushButton* NuovaOpzione(const char* nome, Esercizio esercizio, const QString& suggerimento);
     QPlainTextEdit* NuovaCasellaSolaLettura(const char* nome, QWidget* contenitore,
                                             const CasellaTesto& stato, const QFont& carattere,
                                             QPalette::ColorRole sfondo);
