@@ -30,7 +30,7 @@ Immagine::Immagine(const QString& risorsa, bool bordo, QWidget* genitore)
 
 void Immagine::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pittore(this);
-    const qreal rapporto = devicePixelRatioF();
+    const qreal rapporto = pittore.device()->devicePixelRatioF();
     QPixmap figura = FiguraSvg(risorsa_, (QSizeF(size()) * rapporto).toSize());
     figura.setDevicePixelRatio(rapporto);
     pittore.drawPixmap(0, 0, figura);
