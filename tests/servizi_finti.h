@@ -55,4 +55,18 @@ public:
     static double Scegli(int i, int lo, int hi) { return (i - lo + 0.5) / (hi - lo + 1); }
 };
 
+// The same services drawing from a seeded generator that never runs dry, for
+// long runs.
+class ServiziSemeFisso : public ServiziFinti {
+public:
+    explicit ServiziSemeFisso(unsigned long long seme) : stato_(seme) {}
+    double Rnd() override {
+        stato_ = stato_ * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<double>(stato_ >> 11) * 0x1.0p-53;
+    }
+
+private:
+    unsigned long long stato_;
+};
+
 }  // namespace mappix

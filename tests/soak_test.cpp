@@ -56,16 +56,6 @@ std::string Descrivi(const Evento& e) {
     return {};
 }
 
-// The fake's random numbers come from a seeded generator that never runs dry.
-class ServiziSoak : public ServiziFinti {
-public:
-    explicit ServiziSoak(unsigned seme) : generatore_(seme) {}
-    double Rnd() override { return static_cast<double>(generatore_() >> 11) * 0x1.0p-53; }
-
-private:
-    std::mt19937_64 generatore_;
-};
-
 const QStringList kControlli = {
     QStringLiteral("CmdIniz"),     QStringLiteral("CmdNuovo"),    QStringLiteral("CmdHlp"),
     QStringLiteral("CmdHlpFine"),  QStringLiteral("CmdReset"),    QStringLiteral("OptReg"),
@@ -295,7 +285,7 @@ private:
         return std::nullopt;
     }
 
-    ServiziSoak servizi_;
+    ServiziSemeFisso servizi_;
     FrmCitta logica_;
     std::unique_ptr<FinestraCitta> finestra_;
     long controlli_ = 0;
@@ -408,11 +398,3 @@ INSTANTIATE_TEST_SUITE_P(Semi, Soak, ::testing::ValuesIn(Semi()));
 
 }  // namespace
 }  // namespace mappix
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication applicazione(argc, argv);
-    Q_INIT_RESOURCE(mappix_assets);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -17,20 +17,8 @@
 namespace mappix {
 namespace {
 
-// The fake draws from a fixed sequence that never runs dry.
-class ServiziBench : public ServiziFinti {
-public:
-    double Rnd() override {
-        stato_ = stato_ * 6364136223846793005ULL + 1442695040888963407ULL;
-        return static_cast<double>(stato_ >> 11) * 0x1.0p-53;
-    }
-
-private:
-    unsigned long long stato_ = 42;
-};
-
 struct Partita {
-    ServiziBench servizi;
+    ServiziSemeFisso servizi{42};
     FrmCitta logica{servizi};
     std::unique_ptr<FinestraCitta> finestra;
 
@@ -104,7 +92,7 @@ BENCHMARK(EsercizioCompleto)->Unit(benchmark::kMillisecond);
 
 void PrimoFotogramma(benchmark::State& stato) {
     for (auto _ : stato) {
-        ServiziBench servizi;
+        ServiziSemeFisso servizi{42};
         FrmCitta logica(servizi);
         logica.Form_Initialize();
         FinestraCitta finestra(logica);
