@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <cmath>
+#include <limits>
 
 #include "caratteri.h"
 #include "etichetta.h"
@@ -227,6 +228,8 @@ void FinestraCitta::CostruisciInizio() {
     txtNome_->setObjectName(QStringLiteral("TxtNome"));
     txtNome_->setFont(Carattere(Famiglia::CourierNew, 21.75, true));
     txtNome_->setAlignment(Qt::AlignCenter);
+    // No limit of its own on the name's length (Qt's default stops at 32767).
+    txtNome_->setMaxLength(std::numeric_limits<int>::max());
     ColoreDiSfondo(txtNome_, QPalette::ToolTipBase);
     Specchia(txtNome_, c.TxtNome);
     specchi_.emplace_back([this] {
