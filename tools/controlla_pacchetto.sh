@@ -40,4 +40,27 @@ fi
 desktop-file-validate "$root/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
   || appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
+# With MAPPIX_INSTALLA=1 (as root) the package is installed for real with apt,
+# the installed program is started under Xvfb until its window maps, and the
+# package is removed again.
+if [ "${MAPPIX_INSTALLA:-0}" = 1 ] && [ "$(id -u)" -eq 0 ]; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$(realpath "$deb")" >/dev/null
+  fifo="$(mktemp -u)"; mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  xvfb=$!
+  read -r display <"$fifo"; rm -f "$fifo"
+  DISPLAY=":$display" /usr/bin/mappix >/dev/null 2>&1 &
+  app=$!
+  mapped=0
+  for _ in $(seq 200); do
+    if DISPLAY=":$display" xdotool search --onlyvisible --name '^Mappix$' >/dev/null 2>&1; then
+      mapped=1; break
+    fi
+    sleep 0.05
+  done
+  kill "$app" "$xvfb" 2>/dev/null || true
+  DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq mappix >/dev/null
+  [ "$mapped" = 1 ] || { echo "package check: the installed /usr/bin/mappix showed no window" >&2; exit 1; }
+  echo "package check: installed with apt, /usr/bin/mappix opened its window, removed again"
+fi
 echo "package check: $(basename "$deb") installs ${#expected[@]} files in place; Depends: $depends"

@@ -16,7 +16,7 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
   ctest --preset asan-ubsan --parallel "$jobs" --label-exclude lungo
 
 echo "== package =="
-bash tools/controlla_pacchetto.sh build/ci
+MAPPIX_INSTALLA=1 bash tools/controlla_pacchetto.sh build/ci
 
 echo "== tests =="
 ctest --preset ci --parallel "$jobs"
