@@ -100,8 +100,8 @@ void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
         if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
             widget->setVisible(stato.Visible);
         }
-        if (widget->isEnabled() != stato.Enabled ||
-            widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
+        // The widget's own flag: a disabled frame disables its children by itself.
+        if (widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
             widget->setEnabled(stato.Enabled);
         }
     });
