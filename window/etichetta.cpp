@@ -1,7 +1,7 @@
 #include "etichetta.h"
 
+#include <QEvent>
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -17,7 +17,7 @@ bool Entra(const QFont& carattere, const QRect& area, int flag, const QString& t
 
 }  // namespace
 
-Etichetta::Etichetta(QWidget* genitore) : QWidget(genitore) {
+Etichetta::Etichetta(QWidget* genitore) : Cliccabile(genitore) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -109,21 +109,6 @@ void Etichetta::paintEvent(QPaintEvent* /*evento*/) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     pittore.setClipRect(areaTesto());
     pittore.drawText(areaTesto(), flagTesto(), mostrato_);
-}
-
-void Etichetta::mousePressEvent(QMouseEvent* evento) {
-    premuto_ = evento->button() == Qt::LeftButton;
-    evento->accept();
-}
-
-void Etichetta::mouseReleaseEvent(QMouseEvent* evento) {
-    const bool clic = premuto_ && evento->button() == Qt::LeftButton &&
-                      rect().contains(evento->position().toPoint());
-    premuto_ = false;
-    evento->accept();
-    if (clic) {
-        emit clicked();
-    }
 }
 
 void Etichetta::changeEvent(QEvent* evento) {

@@ -5,11 +5,12 @@
 #pragma once
 
 #include <QFont>
-#include <QWidget>
+
+#include "cliccabile.h"
 
 namespace mappix {
 
-class Etichetta : public QWidget {
+class Etichetta : public Cliccabile {
     Q_OBJECT
 
 public:
@@ -26,13 +27,8 @@ public:
     QRect areaTesto() const;
     int flagTesto() const;
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
-    void mouseReleaseEvent(QMouseEvent* evento) override;
     void changeEvent(QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
 
@@ -44,7 +40,6 @@ private:
     QString mostrato_;
     Qt::Alignment allineamento_ = Qt::AlignLeft | Qt::AlignTop;
     bool bordo_ = false;
-    bool premuto_ = false;
     QFont usato_;
     bool ovunque_ = false;
 };

@@ -2,11 +2,11 @@
 // transparent cell, that takes clicks.
 #pragma once
 
-#include <QWidget>
+#include "cliccabile.h"
 
 namespace mappix {
 
-class Marcatore : public QWidget {
+class Marcatore : public Cliccabile {
     Q_OBJECT
 
 public:
@@ -14,16 +14,10 @@ public:
 
     static constexpr double kDiametro = 6.0;
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* evento) override;
-    void mousePressEvent(QMouseEvent* evento) override;
-    void mouseReleaseEvent(QMouseEvent* evento) override;
 
 private:
-    bool premuto_ = false;
 };
 
 }  // namespace mappix
