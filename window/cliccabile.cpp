@@ -10,8 +10,9 @@ void Cliccabile::mousePressEvent(QMouseEvent* evento) {
 }
 
 void Cliccabile::mouseReleaseEvent(QMouseEvent* evento) {
-    const bool clic = premuto_ && evento->button() == Qt::LeftButton &&
-                      rect().contains(evento->position().toPoint());
+    const QPoint dove = evento->position().toPoint();
+    const bool clic = premuto_ && evento->button() == Qt::LeftButton && rect().contains(dove) &&
+                      (mask().isEmpty() || mask().contains(dove));
     premuto_ = false;
     evento->accept();
     if (clic) {

@@ -17,14 +17,12 @@
 #include "caratteri.h"
 #include "etichetta.h"
 #include "immagine.h"
-#include "marcatore.h"
+#include "pannello_mappa.h"
 #include "servizi_qt.h"
 #include "testo_mostrato.h"
 
 namespace mappix {
 namespace {
-
-const QString kMappa = QStringLiteral(":/mappa.svg");
 
 QIcon IconaSvg(const QString& risorsa, int lato) {
     QIcon icona;
@@ -91,20 +89,22 @@ void FinestraCitta::Costruisci() {
     Impila();
 }
 
+void Rispecchia(QWidget* widget, const Controllo& stato) {
+    const QRect posto = RettangoloPixel(stato);
+    if (widget->geometry() != posto) {
+        widget->setGeometry(posto);
+    }
+    if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
+        widget->setVisible(stato.Visible);
+    }
+    // The widget's own flag: a disabled frame disables its children by itself.
+    if (widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
+        widget->setEnabled(stato.Enabled);
+    }
+}
+
 void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
-    specchi_.emplace_back([widget, &stato] {
-        const QRect posto = RettangoloPixel(stato);
-        if (widget->geometry() != posto) {
-            widget->setGeometry(posto);
-        }
-        if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
-            widget->setVisible(stato.Visible);
-        }
-        // The widget's own flag: a disabled frame disables its children by itself.
-        if (widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
-            widget->setEnabled(stato.Enabled);
-        }
-    });
+    specchi_.emplace_back([widget, &stato] { Rispecchia(widget, stato); });
 }
 
 Etichetta* FinestraCitta::NuovaEtichetta(const char* nome, QWidget* contenitore,
@@ -180,40 +180,21 @@ void FinestraCitta::CostruisciMappe() {
     Controlli& c = logica_.Ctl;
     const QFont titolo = Carattere(Famiglia::TimesNewRoman, 11.25);
 
-    framRegio_ = new QGroupBox(c.FramRegio.Caption, this);
-    framRegio_->setObjectName(QStringLiteral("FramRegio"));
-    framRegio_->setFont(titolo);
-    framRegio_->setAutoFillBackground(true);
-    Specchia(framRegio_, c.FramRegio);
-    auto* image1 = new Immagine(kMappa, true, framRegio_);
-    image1->setObjectName(QStringLiteral("Image1"));
-    Specchia(image1, c.Image1);
-    // The lower index lies on top where two areas overlap.
-    for (int i = kNumAree - 1; i >= 0; --i) {
-        auto* area = new Etichetta(framRegio_);
-        area->setObjectName(QStringLiteral("LbLReg(%1)").arg(i));
-        Specchia(area, c.LbLReg[static_cast<std::size_t>(i)]);
-        connect(area, &Etichetta::clicked, this, [this, i] {
-            Esegui([this, i] { logica_.LbLReg_Click(static_cast<int16_t>(i)); });
-        });
-    }
+    auto* regio = new PannelloRegioni(
+        c, [this](int i) { Esegui([this, i] { logica_.LbLReg_Click(static_cast<int16_t>(i)); }); },
+        this);
+    regio->setFont(titolo);
+    Specchia(regio, c.FramRegio);
+    specchi_.emplace_back([regio] { regio->Specchia(); });
+    framRegio_ = regio;
 
-    framCitta_ = new QGroupBox(c.FramCitta.Caption, this);
-    framCitta_->setObjectName(QStringLiteral("FramCitta"));
-    framCitta_->setFont(titolo);
-    framCitta_->setAutoFillBackground(true);
-    Specchia(framCitta_, c.FramCitta);
-    auto* image2 = new Immagine(kMappa, true, framCitta_);
-    image2->setObjectName(QStringLiteral("Image2"));
-    Specchia(image2, c.Image2);
-    for (int i = 1; i <= kNumCitta; ++i) {
-        auto* marcatore = new Marcatore(framCitta_);
-        marcatore->setObjectName(QStringLiteral("LblCit(%1)").arg(i));
-        Specchia(marcatore, c.LblCit[static_cast<std::size_t>(i)]);
-        connect(marcatore, &Marcatore::clicked, this, [this, i] {
-            Esegui([this, i] { logica_.LblCit_Click(static_cast<int16_t>(i)); });
-        });
-    }
+    auto* citta = new PannelloCitta(
+        c, [this](int i) { Esegui([this, i] { logica_.LblCit_Click(static_cast<int16_t>(i)); }); },
+        this);
+    citta->setFont(titolo);
+    Specchia(citta, c.FramCitta);
+    specchi_.emplace_back([citta] { citta->Specchia(); });
+    framCitta_ = citta;
 }
 
 void FinestraCitta::CostruisciInizio() {

@@ -27,6 +27,8 @@ class Marcatore;
 // Twips to pixels at 96 dots per inch.
 int Pixel(int twips);
 QRect RettangoloPixel(const Controllo& controllo);
+// Puts a widget where the control state says, shown or hidden, enabled or not.
+void Rispecchia(QWidget* widget, const Controllo& stato);
 
 class FinestraCitta : public QWidget {
     Q_OBJECT
