@@ -19,30 +19,40 @@ namespace mappix {
 // The focus mark: a black ring with a white dashed ring on it, visible on any
 // fill and on the sea, drawn the same whichever item it marks and whatever
 // the last answer was. It lies over the whole panel and takes no clicks.
+// It covers only the marked item and takes no clicks.
 class SegnoFuoco : public QWidget {
 public:
-    explicit SegnoFuoco(PannelloMappa* pannello) : QWidget(pannello), pannello_(pannello) {
+    explicit SegnoFuoco(QWidget* pannello) : QWidget(pannello) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         hide();
     }
 
+    // Shows the mark around an outline given in the panel's coordinates.
+    void Segna(const QPainterPath& contorno) {
+        const QRect posto = contorno.boundingRect().toAlignedRect().adjusted(-kMargine, -kMargine,
+                                                                             kMargine, kMargine);
+        contorno_ = contorno.translated(-posto.topLeft());
+        setGeometry(posto);
+        raise();
+        show();
+        update();
+    }
+
 protected:
     void paintEvent(QPaintEvent* /*evento*/) override {
-        if (!pannello_->segnoVisibile()) return;
-        const QPainterPath contorno =
-            pannello_->Contorno(pannello_->elementi_[static_cast<std::size_t>(pannello_->attivo_)]);
         QPainter pittore(this);
         pittore.setRenderHint(QPainter::Antialiasing);
         pittore.setBrush(Qt::NoBrush);
         pittore.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        pittore.drawPath(contorno);
+        pittore.drawPath(contorno_);
         pittore.setPen(QPen(Qt::white, 2, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
-        pittore.drawPath(contorno);
+        pittore.drawPath(contorno_);
     }
 
 private:
-    PannelloMappa* pannello_;
+    static constexpr int kMargine = 3;
+    QPainterPath contorno_;
 };
 
 namespace {
@@ -108,7 +118,6 @@ bool PannelloMappa::segnoVisibile() const {
 void PannelloMappa::Aggiungi(Cliccabile* elemento, const QString& nomeAccessibile) {
     elemento->setAccessibleName(nomeAccessibile);
     elementi_.push_back(elemento);
-    segno_->raise();
 }
 
 QPainterPath PannelloMappa::Contorno(const Cliccabile* elemento) const {
@@ -121,12 +130,13 @@ QPainterPath PannelloMappa::Contorno(const Cliccabile* elemento) const {
 void PannelloMappa::Attiva(int posizione) {
     if (posizione < 0 || posizione >= static_cast<int>(elementi_.size())) return;
     attivo_ = posizione;
-    segno_->setVisible(segnoVisibile());
-    segno_->update();
-    if (segnoVisibile()) {
-        QAccessibleEvent evento(elementi_[static_cast<std::size_t>(attivo_)], QAccessible::Focus);
-        QAccessible::updateAccessibility(&evento);
+    if (!segnoVisibile()) {
+        segno_->hide();
+        return;
     }
+    segno_->Segna(Contorno(elementi_[static_cast<std::size_t>(attivo_)]));
+    QAccessibleEvent evento(elementi_[static_cast<std::size_t>(attivo_)], QAccessible::Focus);
+    QAccessible::updateAccessibility(&evento);
 }
 
 // The nearest item whose centre lies in the direction (dx, dy) from the
@@ -215,11 +225,6 @@ bool PannelloMappa::focusNextPrevChild(bool avanti) {
     return QGroupBox::focusNextPrevChild(avanti);
 }
 
-void PannelloMappa::resizeEvent(QResizeEvent* evento) {
-    QGroupBox::resizeEvent(evento);
-    segno_->setGeometry(rect());
-}
-
 // ---------------------------------------------------------------- regions
 
 PannelloRegioni::PannelloRegioni(const Controlli& stato, std::function<void(int)> clic,
@@ -300,6 +305,7 @@ void PannelloRegioni::Sagoma() {
         aree_[i]->setGeometry(posto);
         aree_[i]->setMask(forme[i].translated(-posto.topLeft()));
     }
+    if (segnoVisibile()) Attiva(attivo());  // the mark follows the new shape
 }
 
 QPainterPath PannelloRegioni::Contorno(const Cliccabile* elemento) const {

@@ -51,11 +51,11 @@ protected:
     void focusInEvent(QFocusEvent* evento) override;
     void focusOutEvent(QFocusEvent* evento) override;
     bool focusNextPrevChild(bool avanti) override;
-    void resizeEvent(QResizeEvent* evento) override;
+
+protected:
+    void Attiva(int posizione);
 
 private:
-    friend class SegnoFuoco;
-    void Attiva(int posizione);
     int Vicino(int dx, int dy) const;
 
     Immagine* immagine_ = nullptr;

@@ -33,7 +33,10 @@ struct Partita {
 
     void Clic(const QString& nome) {
         auto* widget = finestra->findChild<QWidget*>(nome);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        // A shaped area takes clicks on its land only: aim inside its shape.
+        const QPoint punto =
+            widget->mask().isEmpty() ? widget->rect().center() : widget->mask().begin()->center();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, punto);
     }
     // Lets Qt paint what the event changed, as it does after a real click.
     void Ridisegna() { QApplication::processEvents(); }
