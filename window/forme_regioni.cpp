@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QXmlStreamReader>
+#include <cctype>
+#include <charconv>
 #include <cmath>
 #include <map>
 
@@ -17,77 +19,58 @@ constexpr QRgb kNessuna = 0xffffffff;  // pixel of no region
 
 // SVG path data with the commands the map uses: moveto, lineto (absolute and
 // relative, with implicit repeats), horizontal and vertical lines, closepath.
-QPainterPath LeggiPercorso(QStringView dati) {
+QPainterPath LeggiPercorso(const QByteArray& dati) {
     QPainterPath percorso;
     QPointF punto;
-    QChar comando = QLatin1Char('M');
-    qsizetype i = 0;
+    char comando = 'M';
+    const char* i = dati.constData();
+    const char* const fine = i + dati.size();
     const auto spazi = [&] {
-        while (i < dati.size() && (dati[i].isSpace() || dati[i] == QLatin1Char(','))) ++i;
+        while (i < fine && (std::isspace(static_cast<unsigned char>(*i)) != 0 || *i == ',')) ++i;
     };
-    const auto numero = [&](bool& ok) {
+    const auto numero = [&](double& valore) {
         spazi();
-        qsizetype fine = i;
-        if (fine < dati.size() &&
-            (dati[fine] == QLatin1Char('-') || dati[fine] == QLatin1Char('+')))
-            ++fine;
-        bool esponente = false;
-        while (fine < dati.size()) {
-            const QChar c = dati[fine];
-            if (c.isDigit() || c == QLatin1Char('.')) {
-                ++fine;
-            } else if (!esponente && (c == QLatin1Char('e') || c == QLatin1Char('E'))) {
-                esponente = true;
-                ++fine;
-                if (fine < dati.size() &&
-                    (dati[fine] == QLatin1Char('-') || dati[fine] == QLatin1Char('+')))
-                    ++fine;
-            } else {
-                break;
-            }
-        }
-        const double valore = dati.mid(i, fine - i).toDouble(&ok);
-        i = fine;
-        return valore;
+        if (i < fine && *i == '+') ++i;
+        const auto [dopo, errore] = std::from_chars(i, fine, valore);
+        if (errore != std::errc()) return false;
+        i = dopo;
+        return true;
     };
     while (true) {
         spazi();
-        if (i >= dati.size()) break;
-        if (dati[i].isLetter()) {
-            comando = dati[i++];
-            if (comando == QLatin1Char('Z') || comando == QLatin1Char('z')) {
+        if (i >= fine) break;
+        if (std::isalpha(static_cast<unsigned char>(*i)) != 0) {
+            comando = *i++;
+            if (comando == 'Z' || comando == 'z') {
                 percorso.closeSubpath();
                 punto = percorso.currentPosition();
                 continue;
             }
         }
-        const bool relativo = comando.isLower();
+        const bool relativo = std::islower(static_cast<unsigned char>(comando)) != 0;
         const QPointF origine = relativo ? punto : QPointF();
-        bool ok = false;
-        switch (comando.toUpper().unicode()) {
+        double x = 0;
+        double y = 0;
+        switch (std::toupper(static_cast<unsigned char>(comando))) {
             case 'M':
-            case 'L': {
-                const double x = numero(ok);
-                bool okY = false;
-                const double y = numero(okY);
-                if (!ok || !okY) return percorso;
+            case 'L':
+                if (!numero(x) || !numero(y)) return percorso;
                 punto = origine + QPointF(x, y);
-                if (comando.toUpper() == QLatin1Char('M')) {
+                if (comando == 'M' || comando == 'm') {
                     percorso.moveTo(punto);
-                    comando = relativo ? QLatin1Char('l') : QLatin1Char('L');
+                    comando = relativo ? 'l' : 'L';  // pairs after a moveto are linetos
                 } else {
                     percorso.lineTo(punto);
                 }
                 break;
-            }
             case 'H':
-                punto.setX((relativo ? punto.x() : 0.0) + numero(ok));
-                if (!ok) return percorso;
+                if (!numero(x)) return percorso;
+                punto.setX((relativo ? punto.x() : 0.0) + x);
                 percorso.lineTo(punto);
                 break;
             case 'V':
-                punto.setY((relativo ? punto.y() : 0.0) + numero(ok));
-                if (!ok) return percorso;
+                if (!numero(y)) return percorso;
+                punto.setY((relativo ? punto.y() : 0.0) + y);
                 percorso.lineTo(punto);
                 break;
             default:  // a command the map never uses: stop rather than guess
@@ -133,7 +116,7 @@ std::vector<Tratto> LeggiTratti(const QByteArray& svg) {
         regole.push_back(regola);
         QPainterPath forma;
         if (xml.name() == QLatin1String("path")) {
-            forma = LeggiPercorso(a.value(QLatin1String("d")));
+            forma = LeggiPercorso(a.value(QLatin1String("d")).toLatin1());
         } else if (xml.name() == QLatin1String("circle")) {
             const double r = a.value(QLatin1String("r")).toDouble();
             forma.addEllipse(QPointF(a.value(QLatin1String("cx")).toDouble(),

@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
@@ -11,6 +12,7 @@
 
 #include "etichetta.h"
 #include "finestra.h"
+#include "forme_regioni.h"
 #include "frm_citta.h"
 #include "servizi_finti.h"
 
@@ -118,6 +120,41 @@ void RidisegnoMappa(benchmark::State& stato) {
     stato.SetLabel(rapporto > 1 ? "device pixel ratio 2" : "device pixel ratio 1");
 }
 BENCHMARK(RidisegnoMappa)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The region areas' shapes, made once when the region panel first shows:
+// reading the map's outlines, then the land of every region at the map's size.
+void LetturaContorni(benchmark::State& stato) {
+    QFile file(QStringLiteral(":/mappa.svg"));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray svg = file.readAll();
+    for (auto _ : stato) {
+        benchmark::DoNotOptimize(LeggiTratti(svg));
+    }
+}
+BENCHMARK(LetturaContorni)->Unit(benchmark::kMillisecond);
+
+void TerreDelleAree(benchmark::State& stato) {
+    const auto& tratti = TrattiMappa();
+    for (auto _ : stato) {
+        benchmark::DoNotOptimize(TerreInPixel(tratti, QSize(602, 652)));
+    }
+}
+BENCHMARK(TerreDelleAree)->Unit(benchmark::kMillisecond);
+
+// One click on the region map as the window gets it, without the repaint:
+// finding the shaped area under the pointer and judging the answer (a wrong
+// one, so the question stays).
+void GiudizioClic(benchmark::State& stato) {
+    Partita partita;
+    partita.Clic(QStringLiteral("OptReg"));
+    QWidget* area = partita.finestra->findChild<QWidget*>(
+        QStringLiteral("LbLReg(%1)").arg(partita.logica.RegDom == 3 ? 4 : 3));
+    const QPoint punto = area->mapTo(partita.finestra.get(), area->mask().begin()->center());
+    for (auto _ : stato) {
+        QTest::mouseClick(partita.finestra->windowHandle(), Qt::LeftButton, {}, punto);
+    }
+}
+BENCHMARK(GiudizioClic)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace mappix
