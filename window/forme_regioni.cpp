@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -138,7 +139,7 @@ std::vector<Tratto> LeggiTratti(const QByteArray& svg) {
         const auto trovata = regioneDelColore.find(l.colore);
         const int regione =
             l.regione >= 0 ? l.regione : (trovata != regioneDelColore.end() ? trovata->second : -1);
-        if (regione >= 0) tratti.push_back({regione, l.forma});
+        if (regione >= 0) tratti.push_back({regione, l.forma, l.colore});
     }
     return tratti;
 }
@@ -149,6 +150,27 @@ const std::vector<Tratto>& TrattiMappa() {
         return file.open(QIODevice::ReadOnly) ? LeggiTratti(file.readAll()) : std::vector<Tratto>{};
     }();
     return tratti;
+}
+
+double Contrasto(QColor a, QColor b) {
+    const auto luminanza = [](QColor c) {
+        const auto lineare = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) +
+               0.0722 * lineare(c.blueF());
+    };
+    const double la = luminanza(a);
+    const double lb = luminanza(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool SpiccaSullaMappa(QColor colore) {
+    if (Contrasto(colore, Qt::white) < 3.0) return false;
+    for (const Tratto& t : TrattiMappa()) {
+        if (Contrasto(colore, QColor::fromRgb(t.colore)) < 3.0) return false;
+    }
+    return true;
 }
 
 qreal SpostamentoPuntatore(qreal rapporto) {

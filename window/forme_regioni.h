@@ -3,6 +3,7 @@
 // what is seen.
 #pragma once
 
+#include <QColor>
 #include <QPainterPath>
 #include <QRegion>
 #include <QSize>
@@ -20,6 +21,7 @@ namespace mappix {
 struct Tratto {
     int regione = -1;
     QPainterPath forma;
+    QRgb colore = 0;  // its fill
 };
 
 // The map's shapes in drawing order: a later one covers an earlier one.
@@ -39,6 +41,13 @@ const std::vector<Tratto>& TrattiMappa();
 // the pointer from half a pixel up and left of its own square.
 std::array<QRegion, kNumRegioni> TerreInPixel(const std::vector<Tratto>& tratti, QSize dimensione,
                                               qreal rapporto = 1.0);
+
+// The contrast ratio of two colours (1 to 21), by their relative luminance.
+double Contrasto(QColor a, QColor b);
+
+// Whether a colour stands out at least 3:1 from every colour of the map: its
+// white sea and every region's fill. The map does not follow the theme.
+bool SpiccaSullaMappa(QColor colore);
 
 // Where, inside logical pixel k, lie the pointer positions that Qt rounds to
 // k, measured from k's centre (0 at 1x, -0.5 at 2x).

@@ -183,6 +183,7 @@ void PannelloMappa::keyPressEvent(QKeyEvent* evento) {
             Attiva(eraVisibile ? Vicino(0, 1) : attivo_);
             break;
         case Qt::Key_Space:
+        case Qt::Key_Select:
         case Qt::Key_Return:
         case Qt::Key_Enter:
             Attiva(attivo_);
@@ -194,6 +195,18 @@ void PannelloMappa::keyPressEvent(QKeyEvent* evento) {
             return;
     }
     evento->accept();
+}
+
+// A group box takes Space for its own check box: here it answers.
+bool PannelloMappa::event(QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress || evento->type() == QEvent::KeyRelease) {
+        auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->key() == Qt::Key_Space || tasto->key() == Qt::Key_Select) {
+            if (evento->type() == QEvent::KeyPress) keyPressEvent(tasto);
+            return true;
+        }
+    }
+    return QGroupBox::event(evento);
 }
 
 void PannelloMappa::focusInEvent(QFocusEvent* evento) {

@@ -47,6 +47,7 @@ protected:
     // The outline of an item for the focus mark, in panel coordinates.
     virtual QPainterPath Contorno(const Cliccabile* elemento) const;
 
+    bool event(QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
     void focusInEvent(QFocusEvent* evento) override;
     void focusOutEvent(QFocusEvent* evento) override;
