@@ -24,6 +24,7 @@
 #include "finestra.h"
 #include "frm_citta.h"
 #include "servizi_finti.h"
+#include "terra.h"
 #include "testo_mostrato.h"
 
 namespace mappix {
@@ -90,7 +91,7 @@ public:
                 iniziaAccettato = ClicSu(e.punto);
                 break;
             case Tipo::ClicGiusto:
-                iniziaAccettato = ClicSu(Centro(NomeRispostaGiusta()));
+                iniziaAccettato = ClicSu(PuntoGiusto());
                 break;
             case Tipo::Scrivi:
             case Tipo::Cancella:
@@ -117,6 +118,19 @@ private:
     QPoint Centro(const QString& nome) const {
         QWidget* w = Widget(nome);
         return w == nullptr ? QPoint(-1, -1) : w->mapTo(finestra_.get(), w->rect().center());
+    }
+
+    // The right answer where a player would click it: on the city's dot, or
+    // on a random pixel of the region's land as the map draws it.
+    QPoint PuntoGiusto() {
+        const auto esercizio = logica_.EsercizioInCorso();
+        if (esercizio == Esercizio::Reg || esercizio == Esercizio::CapolReg ||
+            esercizio == Esercizio::CittaReg) {
+            const QPoint terra = PuntoDiRegione(logica_.RegDom, caso_);
+            if (terra.x() >= 0)
+                return Widget(QStringLiteral("FramRegio"))->mapTo(finestra_.get(), terra);
+        }
+        return Centro(NomeRispostaGiusta());
     }
 
     QString NomeRispostaGiusta() const {
@@ -288,6 +302,7 @@ private:
     ServiziSemeFisso servizi_;
     FrmCitta logica_;
     std::unique_ptr<FinestraCitta> finestra_;
+    std::mt19937 caso_{11};
     long controlli_ = 0;
 };
 
