@@ -10,9 +10,8 @@ void Cliccabile::mousePressEvent(QMouseEvent* evento) {
 }
 
 void Cliccabile::mouseReleaseEvent(QMouseEvent* evento) {
-    const QPoint dove = evento->position().toPoint();
-    const bool clic = premuto_ && evento->button() == Qt::LeftButton && rect().contains(dove) &&
-                      (mask().isEmpty() || mask().contains(dove));
+    const bool clic = premuto_ && evento->button() == Qt::LeftButton &&
+                      rect().contains(evento->position().toPoint());
     premuto_ = false;
     evento->accept();
     if (clic) {
