@@ -240,7 +240,7 @@ bool PannelloMappa::focusNextPrevChild(bool avanti) {
 
 // ---------------------------------------------------------------- regions
 
-PannelloRegioni::PannelloRegioni(const Controlli& stato, std::function<void(int)> clic,
+PannelloRegioni::PannelloRegioni(const Controlli& stato, const std::function<void(int)>& clic,
                                  QWidget* genitore)
     : PannelloMappa("FramRegio", stato.FramRegio.Caption, genitore), stato_(stato) {
     immagine()->setObjectName(QStringLiteral("Image1"));
@@ -329,7 +329,7 @@ QPainterPath PannelloRegioni::Contorno(const Cliccabile* elemento) const {
 
 // ---------------------------------------------------------------- cities
 
-PannelloCitta::PannelloCitta(const Controlli& stato, std::function<void(int)> clic,
+PannelloCitta::PannelloCitta(const Controlli& stato, const std::function<void(int)>& clic,
                              QWidget* genitore)
     : PannelloMappa("FramCitta", stato.FramCitta.Caption, genitore), stato_(stato) {
     immagine()->setObjectName(QStringLiteral("Image2"));

@@ -72,7 +72,8 @@ class PannelloRegioni : public PannelloMappa {
     Q_OBJECT
 
 public:
-    PannelloRegioni(const Controlli& stato, std::function<void(int)> clic, QWidget* genitore);
+    PannelloRegioni(const Controlli& stato, const std::function<void(int)>& clic,
+                    QWidget* genitore);
 
     // Mirrors the areas' state; reshapes them when the map has moved or resized.
     void Specchia();
@@ -99,7 +100,7 @@ class PannelloCitta : public PannelloMappa {
     Q_OBJECT
 
 public:
-    PannelloCitta(const Controlli& stato, std::function<void(int)> clic, QWidget* genitore);
+    PannelloCitta(const Controlli& stato, const std::function<void(int)>& clic, QWidget* genitore);
 
     void Specchia();
 
