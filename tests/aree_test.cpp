@@ -22,6 +22,7 @@
 #include "etichetta.h"
 #include "finestra.h"
 #include "frm_citta.h"
+#include "pannello_mappa.h"
 #include "servizi_finti.h"
 #include "terra.h"
 
@@ -145,11 +146,11 @@ struct Conto {
 // Every device pixel of the region panel as the screen shows it. The pointer
 // on device pixel d reports the position d / ratio, and Qt hands the click to
 // the widget under that position rounded to whole pixels.
-TEST_F(AreeTest, EveryLandPixelIsJudgedAsTheRegionDrawnThereAndTheSeaAsNothing) {
+void Spazza(QWidget* pannello) {
     const std::array<QRgb, kRegioni> colori = ColoriDellaMappa();
-    const QImage quadro = pannello_->grab().toImage();
+    const QImage quadro = pannello->grab().toImage();
     const double rapporto = quadro.devicePixelRatio();
-    const QRect mappa = finestra_->findChild<QWidget*>(QStringLiteral("Image1"))->geometry();
+    const QRect mappa = pannello->findChild<QWidget*>(QStringLiteral("Image1"))->geometry();
     std::array<Conto, kRegioni> conti{};
     long mare = 0;
     long mareGiudicato = 0;
@@ -157,7 +158,7 @@ TEST_F(AreeTest, EveryLandPixelIsJudgedAsTheRegionDrawnThereAndTheSeaAsNothing) 
     for (int y = 0; y < quadro.height(); ++y) {
         for (int x = 0; x < quadro.width(); ++x) {
             const QPoint punto = (QPointF(x, y) / rapporto).toPoint();
-            const int giudicata = RegioneGiudicata(pannello_->childAt(punto));
+            const int giudicata = RegioneGiudicata(pannello->childAt(punto));
             const QRgb p = quadro.pixel(x, y);
             if (!mappa.adjusted(1, 1, -1, -1).contains(punto)) {  // frame and border
                 fuoriGiudicato += giudicata >= 0 ? 1 : 0;
@@ -179,7 +180,8 @@ TEST_F(AreeTest, EveryLandPixelIsJudgedAsTheRegionDrawnThereAndTheSeaAsNothing) 
     }
     long terra = 0;
     long giusti = 0;
-    std::printf("ratio %g: land pixels judged as the region drawn\n", rapporto);
+    std::printf("ratio %g, map %dx%d: land pixels judged as the region drawn\n", rapporto,
+                mappa.width(), mappa.height());
     for (int r = 0; r < kRegioni; ++r) {
         const Conto& c = conti[static_cast<std::size_t>(r)];
         terra += c.terra;
@@ -196,6 +198,22 @@ TEST_F(AreeTest, EveryLandPixelIsJudgedAsTheRegionDrawnThereAndTheSeaAsNothing) 
     EXPECT_GT(mare, terra / 2);
     EXPECT_EQ(mareGiudicato, 0);
     EXPECT_EQ(fuoriGiudicato, 0) << "pixels of the frame or the map's border take clicks";
+}
+
+TEST_F(AreeTest, EveryLandPixelIsJudgedAsTheRegionDrawnThereAndTheSeaAsNothing) {
+    Spazza(pannello_);
+}
+
+// On a small screen the window scales its whole layout down: the areas follow
+// the map to its new size.
+TEST_F(AreeTest, TheAreasFollowTheMapWhenTheWindowIsScaledDown) {
+    auto* regio = qobject_cast<PannelloRegioni*>(pannello_);
+    ASSERT_NE(regio, nullptr);
+    constexpr double kScala = 0.7;
+    regio->setGeometry(RettangoloPixel(logica_->Ctl.FramRegio, kScala));
+    regio->Specchia(kScala);
+    ASSERT_EQ(regio->findChild<QWidget*>(QStringLiteral("Image1"))->width(), 421);
+    Spazza(pannello_);
 }
 
 // ---------------------------------------------------------------- keyboard

@@ -53,13 +53,13 @@ void ColoreDiSfondo(QWidget* widget, QPalette::ColorRole ruolo) {
 
 }  // namespace
 
-int Pixel(int twips) {
-    return static_cast<int>(std::lround(twips / double(kTwipPerPixel)));
+int Pixel(int twips, double scala) {
+    return static_cast<int>(std::lround(twips * scala / double(kTwipPerPixel)));
 }
 
-QRect RettangoloPixel(const Controllo& controllo) {
-    return {Pixel(controllo.Left), Pixel(controllo.Top), Pixel(controllo.Width),
-            Pixel(controllo.Height)};
+QRect RettangoloPixel(const Controllo& controllo, double scala) {
+    return {Pixel(controllo.Left, scala), Pixel(controllo.Top, scala),
+            Pixel(controllo.Width, scala), Pixel(controllo.Height, scala)};
 }
 
 FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
@@ -89,8 +89,8 @@ void FinestraCitta::Costruisci() {
     Impila();
 }
 
-void Rispecchia(QWidget* widget, const Controllo& stato) {
-    const QRect posto = RettangoloPixel(stato);
+void Rispecchia(QWidget* widget, const Controllo& stato, double scala) {
+    const QRect posto = RettangoloPixel(stato, scala);
     if (widget->geometry() != posto) {
         widget->setGeometry(posto);
     }

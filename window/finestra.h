@@ -24,11 +24,13 @@ namespace mappix {
 class Etichetta;
 class Marcatore;
 
-// Twips to pixels at 96 dots per inch.
-int Pixel(int twips);
-QRect RettangoloPixel(const Controllo& controllo);
-// Puts a widget where the control state says, shown or hidden, enabled or not.
-void Rispecchia(QWidget* widget, const Controllo& stato);
+// Twips to pixels at 96 dots per inch, times the window's scale (1 on every
+// screen that holds the whole window).
+int Pixel(int twips, double scala = 1.0);
+QRect RettangoloPixel(const Controllo& controllo, double scala = 1.0);
+// Puts a widget where the control state says (at a scale of the layout, 1 the
+// design), shown or hidden, enabled or not.
+void Rispecchia(QWidget* widget, const Controllo& stato, double scala = 1.0);
 
 class FinestraCitta : public QWidget {
     Q_OBJECT

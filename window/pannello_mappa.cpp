@@ -258,8 +258,9 @@ PannelloRegioni::PannelloRegioni(const Controlli& stato, const std::function<voi
     }
 }
 
-void PannelloRegioni::Specchia() {
-    Rispecchia(immagine(), stato_.Image1);
+void PannelloRegioni::Specchia(double scala) {
+    scala_ = scala;
+    Rispecchia(immagine(), stato_.Image1, scala);
     for (std::size_t i = 0; i < aree_.size(); ++i) {
         const Controllo& stato = stato_.LbLReg[i];
         if (aree_[i]->isVisibleTo(this) != stato.Visible) aree_[i]->setVisible(stato.Visible);
@@ -289,8 +290,8 @@ void PannelloRegioni::showEvent(QShowEvent* evento) {
 void PannelloRegioni::Sagoma() {
     if (!isVisible()) return;
     const QRect mappa = immagine()->geometry();
-    const QRect sanMarino = RettangoloPixel(stato_.LbLReg[0]);
-    const QRect pugliaSud = RettangoloPixel(stato_.LbLReg[kAreaPugliaSud]);
+    const QRect sanMarino = RettangoloPixel(stato_.LbLReg[0], scala_);
+    const QRect pugliaSud = RettangoloPixel(stato_.LbLReg[kAreaPugliaSud], scala_);
     const std::array<QRect, 3> per{mappa, sanMarino, pugliaSud};
     const qreal rapporto = devicePixelRatioF();
     if (per == fattePer_ && rapporto == rapportoFatto_) return;
@@ -341,10 +342,10 @@ PannelloCitta::PannelloCitta(const Controlli& stato, const std::function<void(in
     }
 }
 
-void PannelloCitta::Specchia() {
-    Rispecchia(immagine(), stato_.Image2);
+void PannelloCitta::Specchia(double scala) {
+    Rispecchia(immagine(), stato_.Image2, scala);
     for (std::size_t i = 0; i < elementi().size(); ++i) {
-        Rispecchia(elementi()[i], stato_.LblCit[i + 1]);
+        Rispecchia(elementi()[i], stato_.LblCit[i + 1], scala);
     }
 }
 

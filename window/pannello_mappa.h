@@ -75,8 +75,9 @@ public:
     PannelloRegioni(const Controlli& stato, const std::function<void(int)>& clic,
                     QWidget* genitore);
 
-    // Mirrors the areas' state; reshapes them when the map has moved or resized.
-    void Specchia();
+    // Mirrors the map's and the areas' state at the window's scale (1 is the
+    // design); reshapes the areas when the map has moved or resized.
+    void Specchia(double scala = 1.0);
 
 protected:
     QPainterPath Contorno(const Cliccabile* elemento) const override;
@@ -93,6 +94,7 @@ private:
     // pixel ratio.
     std::array<QRect, 3> fattePer_{};
     qreal rapportoFatto_ = 0;
+    double scala_ = 1.0;
 };
 
 // The city map: 107 markers; marker i is city i.
@@ -102,7 +104,8 @@ class PannelloCitta : public PannelloMappa {
 public:
     PannelloCitta(const Controlli& stato, const std::function<void(int)>& clic, QWidget* genitore);
 
-    void Specchia();
+    // Mirrors the map and the markers at the window's scale (1 is the design).
+    void Specchia(double scala = 1.0);
 
 private:
     const Controlli& stato_;
