@@ -73,6 +73,17 @@ TEST_F(IconeTest, ButtonIconsAreDrawnAtTheScreensPixelRatioAndGreyedWhenDisabled
         EXPECT_EQ(doppia.devicePixelRatio(), 2.0);
         EXPECT_EQ(Immagine(doppia), Disegno(caso.risorsa, 64)) << caso.pulsante;
 
+        // Painted straight onto a surface of pixel ratio 2, as a style may.
+        QImage superficie(64, 64, QImage::Format_ARGB32_Premultiplied);
+        superficie.setDevicePixelRatio(2.0);
+        superficie.fill(Qt::transparent);
+        {
+            QPainter pittore(&superficie);
+            icona.paint(&pittore, QRect(0, 0, 32, 32));
+        }
+        superficie.setDevicePixelRatio(1.0);
+        EXPECT_EQ(superficie, Disegno(caso.risorsa, 64)) << caso.pulsante;
+
         const QImage spenta = Immagine(icona.pixmap(QSize(32, 32), 1.0, QIcon::Disabled));
         ASSERT_EQ(spenta.size(), QSize(32, 32));
         EXPECT_NE(spenta, Disegno(caso.risorsa, 32)) << caso.pulsante << " is not greyed";
