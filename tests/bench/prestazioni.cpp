@@ -120,7 +120,7 @@ void ClicGiusto(benchmark::State& stato) {
         }
     }
     Verifica(stato, partita.RegistroMostratoIntero(), "the log widget lost lines of the log");
-    stato.SetLabel("per iteration: one right answer and its repaint, log of " +
+    stato.SetLabel("per iteration: one right answer with its repaint; log of " +
                    std::to_string(stato.range(0)) + "+ lines");
 }
 BENCHMARK(ClicGiusto)->ArgName("righe")->Arg(0)->Arg(100000)->Unit(benchmark::kMicrosecond);
@@ -155,7 +155,7 @@ void EsercizioCompleto(benchmark::State& stato) {
             break;
         }
     }
-    stato.SetLabel("per iteration: one start and 21 right answers, one repaint");
+    stato.SetLabel("per iteration: one start and 21 right answers then one repaint");
 }
 BENCHMARK(EsercizioCompleto)->Unit(benchmark::kMillisecond);
 
