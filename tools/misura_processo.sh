@@ -68,8 +68,8 @@ mc=$(ms "${m_cpu[@]}"); pc=$(ms "${p_cpu[@]}")
 mr=$(mib "${m_rss[@]}"); pr=$(mib "${p_rss[@]}")
 
 echo "runs: $runs each, interleaved"
-echo "Mappix CPU ms to mapped (all): ${m_map[*]/%/us}"
-echo "floor  CPU ms to mapped (all): ${p_map[*]/%/us}"
+echo "Mappix CPU µs to mapped (all): ${m_map[*]}"
+echo "floor  CPU µs to mapped (all): ${p_map[*]}"
 cpu_model="$(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo)"
 qt="$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)"
 echo
