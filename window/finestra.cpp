@@ -388,7 +388,12 @@ void FinestraCitta::SpecchiaRegistro() {
     const CasellaTesto& stato = logica_.Ctl.Text1;
     const QString& registro = stato.Text;
     if (stato.Riscritture != riscritturaMostrata_ || registro.size() < lunghezzaMostrata_) {
-        text1_->setPlainText(TestoMostrato(registro));
+        // A new player's log is only its header; laying out again the same
+        // header (a very long name) is the one cost worth skipping here.
+        const QString mostrato = TestoMostrato(registro);
+        if (text1_->toPlainText() != mostrato) {
+            text1_->setPlainText(mostrato);
+        }
     } else if (registro.size() > lunghezzaMostrata_) {
         // The log grows by appending: only the new piece goes into the widget.
         QStringView pezzo = QStringView(registro).mid(lunghezzaMostrata_);
