@@ -11,10 +11,12 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "caratteri.h"
+#include "copertura.h"
 #include "etichetta.h"
 #include "immagine.h"
 #include "marcatore.h"
@@ -74,12 +76,16 @@ FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
     Costruisci();
     logica_.Form_Load();
     Aggiorna();
+    // Letters typed at once go into the name box.
+    fuoco_.Naturale(Momento::Di(logica_.Ctl))->setFocus(Qt::OtherFocusReason);
 }
 
 template <typename Gestore>
 void FinestraCitta::Esegui(Gestore gestore) {
+    const Momento prima = Momento::Di(logica_.Ctl);
     gestore();
     Aggiorna();
+    fuoco_.Dopo(prima, Momento::Di(logica_.Ctl));
 }
 
 void FinestraCitta::Costruisci() {
@@ -89,10 +95,17 @@ void FinestraCitta::Costruisci() {
     CostruisciEsercizi();
     CostruisciAiuto();
     Impila();
+    fuoco_.Ordina();
+    segno_ = new SegnoFuoco(this);
+}
+
+bool FinestraCitta::Coperto(const QWidget* widget) const {
+    return widget->parentWidget() == this &&
+           std::find(coperti_.begin(), coperti_.end(), widget->objectName()) != coperti_.end();
 }
 
 void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
-    specchi_.emplace_back([widget, &stato] {
+    specchi_.emplace_back([this, widget, &stato] {
         const QRect posto = RettangoloPixel(stato);
         if (widget->geometry() != posto) {
             widget->setGeometry(posto);
@@ -100,9 +113,12 @@ void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
         if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
             widget->setVisible(stato.Visible);
         }
-        // The widget's own flag: a disabled frame disables its children by itself.
-        if (widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
-            widget->setEnabled(stato.Enabled);
+        // The widget's own flag: a disabled frame disables its children by
+        // itself. A covered control is disabled too: nobody sees it, so it
+        // must take no focus and no key.
+        const bool abilitato = stato.Enabled && !Coperto(widget);
+        if (widget->isEnabledTo(widget->parentWidget()) != abilitato) {
+            widget->setEnabled(abilitato);
         }
     });
 }
@@ -240,13 +256,8 @@ void FinestraCitta::CostruisciInizio() {
     connect(txtNome_, &QLineEdit::textEdited, this, [this](const QString& testo) {
         Esegui([this, &testo] { logica_.TxtNome_Change(testo); });
     });
-    // Enter in the name box presses "Inizia", but only where the player can see it.
-    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
-        const Controlli& stato = logica_.Ctl;
-        if (!stato.FramRegio.Visible && !stato.FramCitta.Visible && !stato.FrmHelp.Visible) {
-            PremiInizia();
-        }
-    });
+    // Enter in the name box presses "Inizia"; a covered name box takes no keys.
+    connect(txtNome_, &QLineEdit::returnPressed, this, &FinestraCitta::PremiInizia);
     impilati_.push_back(txtNome_);
 
     auto* cmdHlp =
@@ -387,14 +398,9 @@ void FinestraCitta::CostruisciAiuto() {
 }
 
 void FinestraCitta::Impila() {
-    const char* dallAlto[] = {"FrmHelp",   "CmdNuovo",     "CmdFine", "FramRegio", "CmdReset",
-                              "FramCitta", "ProgressBar1", "Frame1",  "Text1",     "CmdIniz",
-                              "TxtNome",   "CmdHlp",       "Label2",  "LblNote",   "LblTotTent",
-                              "LblNumDom", "LblTentativi", "LblDom0", "LblDom1",   "LblNome",
-                              "LbLInfo",   "Image4",       "Label1",  "Image3"};
     impilati_.push_back(framRegio_);
     impilati_.push_back(framCitta_);
-    for (auto nome = std::rbegin(dallAlto); nome != std::rend(dallAlto); ++nome) {
+    for (auto nome = kDallAlto.rbegin(); nome != kDallAlto.rend(); ++nome) {
         for (QWidget* widget : impilati_) {
             if (widget->objectName() == QLatin1String(*nome)) {
                 widget->raise();
@@ -425,12 +431,23 @@ void FinestraCitta::SpecchiaRegistro() {
 }
 
 void FinestraCitta::PremiInizia() {
-    Esegui([this] { logica_.CmdIniz_Click(); });
+    const Momento prima = Momento::Di(logica_.Ctl);
+    logica_.CmdIniz_Click();
+    Aggiorna();
+    // Refused, the start screen stays as it was; accepted, the exercise
+    // choice is shown and the player picks from it next.
+    Momento dopo = Momento::Di(logica_.Ctl);
+    dopo.inizioAccettato = !dopo.inizio;
+    fuoco_.Dopo(prima, dopo);
 }
 
 void FinestraCitta::Aggiorna() {
+    coperti_ = Coperti(logica_.Ctl);
     for (const auto& specchio : specchi_) {
         specchio();
+    }
+    if (segno_ != nullptr) {
+        segno_->Rinfresca();
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "controlli.h"
 #include "frm_citta.h"
+#include "fuoco.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -65,6 +66,7 @@ private:
     void Specchia(QWidget* widget, const Controllo& stato);
     void SpecchiaRegistro();
     void PremiInizia();
+    bool Coperto(const QWidget* widget) const;
 
     FrmCitta& logica_;
     std::vector<std::function<void()>> specchi_;
@@ -76,6 +78,9 @@ private:
     QString registroMostrato_;
     QLineEdit* txtNome_ = nullptr;
     std::vector<QWidget*> impilati_;  // the window's children, topmost first
+    std::vector<QString> coperti_;    // the window's controls under a visible panel
+    GuidaFuoco fuoco_{this};
+    SegnoFuoco* segno_ = nullptr;
 };
 
 class ServiziQt;
