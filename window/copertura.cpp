@@ -55,6 +55,10 @@ bool Pannello(const char* nome) {
 std::vector<QString> Coperti(const Controlli& stato) {
     std::vector<QString> coperti;
     for (std::size_t i = 0; i < kDallAlto.size(); ++i) {
+        // The two map panels share one place, and only one is ever shown.
+        if (Pannello(kDallAlto[i])) {
+            continue;
+        }
         const QRect posto = Riquadro(Di(stato, kDallAlto[i]));
         for (std::size_t sopra = 0; sopra < i; ++sopra) {
             const Controllo& pannello = Di(stato, kDallAlto[sopra]);

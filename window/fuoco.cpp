@@ -113,7 +113,6 @@ void SegnoFuoco::Segui(QWidget* /*vecchio*/, QWidget* nuovo) {
 }
 
 void SegnoFuoco::Rinfresca() {
-    raise();
     update(disegnato_);
     disegnato_ = Anello();
     update(disegnato_);
