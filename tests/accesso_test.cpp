@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
@@ -355,6 +356,155 @@ TEST_F(AccessoTest, AVisibleRingMarksTheFocusEverywhere) {
     EXPECT_EQ(segnato("OptReg"), 0) << "the ring left the button";
     Clic("OptReg");
     EXPECT_EQ(segnato("FramRegio"), 4) << "the map panel";
+}
+
+// ------------------------------------------------------------ screen readers
+
+QAccessibleInterface* Accessibile(QWidget* w) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    if (i == nullptr) {
+        throw std::runtime_error("no accessible interface for " + w->objectName().toStdString());
+    }
+    return i;
+}
+
+// As a label shows it: CR LF and CR break the line.
+QString ConACapo(QString testo) {
+    testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    testo.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return testo;
+}
+
+const char* const kEtichette[] = {"LbLInfo", "Label1",       "Label2",     "LblNome",   "LblDom1",
+                                  "LblDom0", "LblTentativi", "LblTotTent", "LblNumDom", "LblNote"};
+
+class LettoreTest : public AccessoTest {
+protected:
+    // Every label reads out what it shows, as a label with a text.
+    void EtichetteLette(const char* momento) {
+        SCOPED_TRACE(momento);
+        for (const char* nome : kEtichette) {
+            QAccessibleInterface* i = Accessibile(Di(nome));
+            const QString mostrato = ConACapo(Mostrato(nome));
+            EXPECT_EQ(i->role(), QAccessible::StaticText) << nome;
+            EXPECT_EQ(i->text(QAccessible::Name), mostrato) << nome;
+            QAccessibleTextInterface* testo = i->textInterface();
+            ASSERT_NE(testo, nullptr) << nome;
+            EXPECT_EQ(testo->characterCount(), mostrato.size()) << nome;
+            EXPECT_EQ(testo->text(0, testo->characterCount()), mostrato) << nome;
+        }
+    }
+};
+
+TEST_F(LettoreTest, EveryLabelReadsOutItsCaption) {
+    EtichetteLette("start screen");
+    EXPECT_EQ(Accessibile(Di("Label1"))->text(QAccessible::Name),
+              QStringLiteral("Inserisci il tuo nome e poi premi il pulsante INIZIA e poi premi "
+                             "sul tipo di esercizio da eseguire"));
+    EXPECT_TRUE(Accessibile(Di("LbLInfo"))
+                    ->text(QAccessible::Name)
+                    .startsWith(QStringLiteral("Metti alla prova le tue conoscenze sulla posizione "
+                                               "delle regioni, delle città capoluogo di regione e "
+                                               "di provincia italiane. \nPer rispondere")));
+    Inizia();
+    EXPECT_EQ(Accessibile(Di("LblNome"))->text(QAccessible::Name),
+              QStringLiteral(" Ciao \n MARIO "));
+    Clic("OptCitta");
+    EtichetteLette("city exercise started");
+    EXPECT_EQ(Accessibile(Di("LblTentativi"))->text(QAccessible::Name),
+              QStringLiteral("Tentativo nr. 1"));
+    // Torino's marker, at (1095, 1980) twips in the panel: a note either way.
+    ClicPunto({Px(kPannello + 1095 + 60), Px(kPannello + 1980 + 90)});
+    ASSERT_FALSE(Mostrato("LblNote").isEmpty());
+    EtichetteLette("after a click on the map");
+    Clic("CmdReset");
+    EtichetteLette("abandoned, with the score");
+}
+
+TEST_F(LettoreTest, TheNameBoxIsNamedByTheInvitationAboveIt) {
+    const QString invito = QStringLiteral(
+        "Inserisci il tuo nome e poi premi il pulsante INIZIA e poi premi sul tipo di esercizio "
+        "da eseguire");
+    QAccessibleInterface* nome = Accessibile(Di("TxtNome"));
+    EXPECT_EQ(nome->role(), QAccessible::EditableText);
+    EXPECT_EQ(nome->text(QAccessible::Name), invito);
+    bool etichettato = false;
+    for (const auto& [altro, relazione] :
+         Accessibile(Di("Label1"))->relations(QAccessible::Label)) {
+        etichettato =
+            etichettato || (altro->object() == Di("TxtNome") && relazione == QAccessible::Label);
+    }
+    EXPECT_TRUE(etichettato) << "Label1 is not reported as the label of the name box";
+    Scrivi("mario");
+    EXPECT_EQ(nome->text(QAccessible::Value), QStringLiteral("mario"));
+}
+
+TEST_F(LettoreTest, ButtonsAndOptionsAreNamedByTheirCaptionsAndDescribedByTheirTooltips) {
+    struct Atteso {
+        const char* nome;
+        const char* didascalia;
+        const char* suggerimento;
+    };
+    const Atteso attesi[] = {
+        {"CmdNuovo", "Nuovo", " Cambia giocatore "},
+        {"CmdFine", "Esci", " Fine - Termina il programma "},
+        {"CmdHlp", "Aiuto", ""},
+        {"CmdIniz", "Inizia", ""},
+        {"CmdReset", "Cambia esercizio",
+         " Annulla l'esercizio consentendo di passare ad un altro "},
+        {"CmdHlpFine", "Chiudi ", ""},
+        {"OptReg", "Dov'e' la Regione", " Individua dove si trova la regione indicata "},
+        {"OptCapolReg", "Capoluogo di  Regione",
+         " Individua di quale regione è capoluogo la città indicata "},
+        {"OptCittaReg", "Città di Regione",
+         " Individua in quale regione si trova la città indicata "},
+        {"OptCapol", "Dov'e' il Capoluogo",
+         " Individua dove si trova il capoluogo di regione indicato "},
+        {"OptCitta", "Dov'e' la Città", " Individua dove si trova la città indicata "},
+    };
+    for (const Atteso& a : attesi) {
+        QAccessibleInterface* i = Accessibile(Di(a.nome));
+        // An option button holds its choice down: Qt tells it as a check box.
+        const bool opzione = std::string(a.nome).starts_with("Opt");
+        EXPECT_EQ(i->role(), opzione ? QAccessible::CheckBox : QAccessible::PushButton) << a.nome;
+        EXPECT_EQ(i->text(QAccessible::Name), QString::fromUtf8(a.didascalia)) << a.nome;
+        EXPECT_EQ(i->text(QAccessible::Description), QString::fromUtf8(a.suggerimento)) << a.nome;
+    }
+    Inizia();
+    Clic("OptCapolReg");
+    for (const auto& nome : kOpzioni) {
+        const QAccessible::State stato = Accessibile(Di(nome))->state();
+        EXPECT_TRUE(stato.checkable) << nome;
+        EXPECT_EQ(bool(stato.checked), nome == "OptCapolReg") << nome;
+        EXPECT_TRUE(stato.disabled) << nome << " can start an exercise while one runs";
+    }
+}
+
+TEST_F(LettoreTest, TheLogReadsAsReadOnlyTextAndCoveredControlsAsUnavailable) {
+    Inizia();
+    Clic("OptReg");
+    RispondiRegione();
+    QAccessibleInterface* log = Accessibile(Di("Text1"));
+    EXPECT_EQ(log->role(), QAccessible::EditableText);
+    EXPECT_TRUE(log->state().readOnly);
+    EXPECT_EQ(log->text(QAccessible::Value), ConACapo(Log()));
+    ASSERT_NE(log->textInterface(), nullptr);
+    EXPECT_TRUE(log->textInterface()
+                    ->text(0, log->textInterface()->characterCount())
+                    .startsWith(QStringLiteral("# Test eseguito da MARIO\n\n")));
+
+    // Under the map: present but unavailable, and never focused.
+    for (const auto& nome : kInizio) {
+        const QAccessible::State stato = Accessibile(Di(nome))->state();
+        EXPECT_TRUE(stato.disabled) << nome;
+        EXPECT_FALSE(stato.focused) << nome;
+    }
+    EXPECT_FALSE(Accessibile(Di("CmdReset"))->state().disabled);
+    Clic("CmdNuovo");
+    for (const auto& nome : kInizio) {
+        EXPECT_FALSE(Accessibile(Di(nome))->state().disabled) << nome;
+    }
+    EXPECT_TRUE(Accessibile(Di("TxtNome"))->state().focused);
 }
 
 }  // namespace

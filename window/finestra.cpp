@@ -15,6 +15,7 @@
 #include <cmath>
 #include <limits>
 
+#include "accessibile.h"
 #include "caratteri.h"
 #include "copertura.h"
 #include "etichetta.h"
@@ -68,6 +69,7 @@ QRect RettangoloPixel(const Controllo& controllo) {
 
 FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
     : QWidget(genitore), logica_(logica) {
+    InstallaAccessibilita();
     setObjectName(QStringLiteral("FrmCitta"));
     setWindowTitle(QStringLiteral("Mappix"));
     setWindowIcon(IconaFinestra());
@@ -277,8 +279,11 @@ void FinestraCitta::CostruisciInizio() {
     image4->setToolTip(crediti);
     Specchia(image4, c.Image4);
     impilati_.push_back(image4);
+    // The invitation above the name box is what names it for a screen reader.
     NuovaEtichetta("Label1", this, c.Label1, Carattere(Famiglia::MsSansSerif, 13.5),
-                   Qt::AlignHCenter | Qt::AlignTop, false);
+                   Qt::AlignHCenter | Qt::AlignTop, false)
+        ->impostaCompagno(txtNome_);
+    txtNome_->setAccessibleName(TestoMostrato(c.Label1.Caption));
     auto* image3 = new Immagine(QStringLiteral(":/decorazione.svg"), false, this);
     image3->setObjectName(QStringLiteral("Image3"));
     Specchia(image3, c.Image3);
