@@ -11,8 +11,10 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTranslator>
 #include <QWindow>
 #include <cmath>
 #include <memory>
@@ -23,6 +25,7 @@
 #include "etichetta.h"
 #include "finestra.h"
 #include "frm_citta.h"
+#include "lingua.h"
 #include "servizi_finti.h"
 
 namespace mappix {
@@ -505,6 +508,53 @@ TEST_F(LettoreTest, TheLogReadsAsReadOnlyTextAndCoveredControlsAsUnavailable) {
         EXPECT_FALSE(Accessibile(Di(nome))->state().disabled) << nome;
     }
     EXPECT_TRUE(Accessibile(Di("TxtNome"))->state().focused);
+}
+
+// ------------------------------------------------------------------ themes
+
+// The logo paints its own backing: on a dark window it shows exactly as on a
+// light one, its dark lettering on its pale ground.
+TEST_F(AccessoTest, TheLogoLooksTheSameOnALightAndADarkWindow) {
+    QWidget* logo = Di("Image4");
+    QPalette chiara = finestra_->palette();
+    chiara.setColor(QPalette::Window, QColor(0xef, 0xef, 0xef));
+    QPalette scura = chiara;
+    scura.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    scura.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    finestra_->setPalette(chiara);
+    const QImage suChiaro = logo->grab().toImage();
+    finestra_->setPalette(scura);
+    const QImage suScuro = logo->grab().toImage();
+    ASSERT_EQ(suChiaro.size(), suScuro.size());
+    int diversi = 0;
+    // The thin border follows the theme; everything inside it must not.
+    for (int y = 2; y < suChiaro.height() - 2; ++y) {
+        for (int x = 2; x < suChiaro.width() - 2; ++x) {
+            diversi += suChiaro.pixel(x, y) != suScuro.pixel(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(diversi, 0) << "pixels of the logo that show the window through it";
+}
+
+// ---------------------------------------------------------------- language
+
+// Under an Italian desktop Qt's own menus speak Italian too.
+TEST_F(AccessoTest, TheLogsMenuSpeaksItalian) {
+    QTranslator* traduzione = CaricaTraduzioniQt(QLocale(QLocale::Italian, QLocale::Italy));
+    ASSERT_NE(traduzione, nullptr) << "Qt's Italian translations are not installed "
+                                      "(qt6-translations-l10n)";
+    std::unique_ptr<QMenu> menu(finestra_->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))
+                                    ->createStandardContextMenu());
+    QStringList voci;
+    for (const QAction* azione : menu->actions()) {
+        voci << azione->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    }
+    QCoreApplication::removeTranslator(traduzione);
+    delete traduzione;
+    EXPECT_TRUE(voci.contains(QStringLiteral("Copia")))
+        << voci.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(voci.contains(QStringLiteral("Seleziona tutto")))
+        << voci.join(QLatin1Char('|')).toStdString();
 }
 
 }  // namespace
