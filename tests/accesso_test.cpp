@@ -400,6 +400,9 @@ protected:
 };
 
 TEST_F(LettoreTest, EveryLabelReadsOutItsCaption) {
+    QAccessibleInterface* finestra = Accessibile(finestra_.get());
+    EXPECT_EQ(finestra->role(), QAccessible::Window);
+    EXPECT_EQ(finestra->text(QAccessible::Name), QStringLiteral("Mappix"));
     EtichetteLette("start screen");
     EXPECT_EQ(Accessibile(Di("Label1"))->text(QAccessible::Name),
               QStringLiteral("Inserisci il tuo nome e poi premi il pulsante INIZIA e poi premi "

@@ -76,6 +76,11 @@ public:
 };
 
 QAccessibleInterface* Fabbrica(const QString& classe, QObject* oggetto) {
+    // The quiz window is a plain widget: without this it would be a filler,
+    // not a window that a screen reader names as it comes to the front.
+    if (classe == QLatin1String("mappix::FinestraCitta")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::Window);
+    }
     if (classe == QLatin1String(Etichetta::staticMetaObject.className())) {
         auto* etichetta = static_cast<Etichetta*>(oggetto);
         // A caption-less area of the map is not a label: leave it to its panel.
