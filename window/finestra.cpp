@@ -438,11 +438,16 @@ void FinestraCitta::SpecchiaRegistro() {
 void FinestraCitta::PremiInizia() {
     const Momento prima = Momento::Di(logica_.Ctl);
     logica_.CmdIniz_Click();
-    Aggiorna();
     // Refused, the start screen stays as it was; accepted, the exercise
     // choice is shown and the player picks from it next.
     Momento dopo = Momento::Di(logica_.Ctl);
     dopo.inizioAccettato = !dopo.inizio;
+    // The name is about to be rewritten in capitals: a name box that kept the
+    // focus meanwhile would lay a long name out once more for the input method.
+    if (dopo.inizioAccettato && focusWidget() == txtNome_) {
+        txtNome_->clearFocus();
+    }
+    Aggiorna();
     fuoco_.Dopo(prima, dopo);
 }
 

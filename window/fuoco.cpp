@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace mappix {
 namespace {
@@ -17,6 +18,11 @@ const char* const kOrdineTab[] = {"Text2",       "CmdHlpFine",  "TxtNome",   "Cm
                                   "CmdReset",    "Text1",       "CmdNuovo",  "CmdFine"};
 
 constexpr int kSpessore = 2;  // the ring's width in pixels
+
+QRegion Striscia(const QRect& anello) {
+    return QRegion(anello).subtracted(
+        QRegion(anello.adjusted(kSpessore, kSpessore, -kSpessore, -kSpessore)));
+}
 
 bool Usabile(const QWidget* w) {
     return w != nullptr && w->isEnabled() && w->isVisibleTo(w->window());
@@ -112,10 +118,12 @@ void SegnoFuoco::Segui(QWidget* /*vecchio*/, QWidget* nuovo) {
     Rinfresca();
 }
 
+// Only the ring's own strip is repainted, not the widget inside it (a whole
+// map, or a name box holding a very long name).
 void SegnoFuoco::Rinfresca() {
-    update(disegnato_);
+    update(Striscia(disegnato_));
     disegnato_ = Anello();
-    update(disegnato_);
+    update(Striscia(disegnato_));
 }
 
 void SegnoFuoco::paintEvent(QPaintEvent* /*evento*/) {
