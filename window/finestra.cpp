@@ -405,9 +405,10 @@ void FinestraCitta::CostruisciAiuto() {
 void FinestraCitta::Impila() {
     impilati_.push_back(framRegio_);
     impilati_.push_back(framCitta_);
-    for (auto nome = kDallAlto.rbegin(); nome != kDallAlto.rend(); ++nome) {
+    // From the bottom up: each raise puts one more control on top.
+    for (std::size_t i = kDallAlto.size(); i-- > 0;) {
         for (QWidget* widget : impilati_) {
-            if (widget->objectName() == QLatin1String(*nome)) {
+            if (widget->objectName() == QLatin1String(kDallAlto[i])) {
                 widget->raise();
             }
         }
