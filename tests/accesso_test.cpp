@@ -295,6 +295,18 @@ TEST_F(AccessoTest, TabGoesThroughExactlyWhatCanBeSeenAndUsed) {
     EXPECT_FALSE(Di("FrmHelp")->isVisible()) << "the map lies over Aiuto";
 }
 
+TEST_F(AccessoTest, TabGoesThroughTheHelpPanelLyingOverAnExercise) {
+    using Giro = std::vector<std::string>;
+    Inizia();
+    Clic("CmdHlp");
+    Clic("OptCittaReg");
+    ASSERT_TRUE(Di("FrmHelp")->isVisible());
+    EXPECT_TRUE(FuocoIn("FramRegio")) << "focus on " << Fuoco();
+    EXPECT_EQ(GiroTab(), (Giro{"CmdReset", "Text1", "CmdNuovo", "CmdFine", "Text2", "CmdHlpFine"}));
+    Clic("CmdHlpFine");
+    EXPECT_TRUE(FuocoIn("FramRegio")) << "help closed over the map, focus on " << Fuoco();
+}
+
 // ------------------------------------------------------- focus placement
 
 TEST_F(AccessoTest, TheFocusGoesWhereTheHandsAre) {
