@@ -11,6 +11,7 @@
 
 #include "controlli.h"
 #include "frm_citta.h"
+#include "fuoco.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -69,6 +70,7 @@ private:
     void Specchia(QWidget* widget, const Controllo& stato);
     void SpecchiaRegistro();
     void PremiInizia();
+    bool Coperto(const QWidget* widget) const;
 
     FrmCitta& logica_;
     std::vector<std::function<void()>> specchi_;
@@ -84,6 +86,9 @@ private:
     unsigned riscritturaMostrata_ = 0;
     QLineEdit* txtNome_ = nullptr;
     std::vector<QWidget*> impilati_;  // the window's children, topmost first
+    std::vector<QString> coperti_;    // the window's controls under a visible panel
+    GuidaFuoco fuoco_{this};
+    SegnoFuoco* segno_ = nullptr;
 };
 
 class ServiziQt;

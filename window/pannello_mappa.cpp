@@ -20,9 +20,9 @@ namespace mappix {
 // fill and on the sea, drawn the same whichever item it marks and whatever
 // the last answer was. It lies over the whole panel and takes no clicks.
 // It covers only the marked item and takes no clicks.
-class SegnoFuoco : public QWidget {
+class SegnoMappa : public QWidget {
 public:
-    explicit SegnoFuoco(QWidget* pannello) : QWidget(pannello) {
+    explicit SegnoMappa(QWidget* pannello) : QWidget(pannello) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setFocusPolicy(Qt::NoFocus);
         hide();
@@ -106,7 +106,7 @@ PannelloMappa::PannelloMappa(const char* nome, const QString& titolo, QWidget* g
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
     immagine_ = new Immagine(QStringLiteral(":/mappa.svg"), true, this);
-    segno_ = new SegnoFuoco(this);
+    segno_ = new SegnoMappa(this);
 }
 
 bool PannelloMappa::segnoVisibile() const {

@@ -19,7 +19,7 @@
 namespace mappix {
 
 class Immagine;
-class SegnoFuoco;
+class SegnoMappa;
 
 // An invisible region area: it takes clicks only on its region's land.
 class AreaRegione : public Cliccabile {
@@ -60,7 +60,7 @@ private:
     int Vicino(int dx, int dy) const;
 
     Immagine* immagine_ = nullptr;
-    SegnoFuoco* segno_ = nullptr;
+    SegnoMappa* segno_ = nullptr;
     std::vector<Cliccabile*> elementi_;
     int attivo_ = -1;
     bool daTastiera_ = false;
