@@ -228,6 +228,7 @@ QRect Differenza(const QImage& senza, const QImage& con) {
             if (con.pixel(x, y) != senza.pixel(x, y)) box |= QRect(x, y, 1, 1);
         }
     }
+    if (box.isEmpty()) return {};
     const double r = con.devicePixelRatio();
     return {QPoint(int(box.left() / r), int(box.top() / r)),
             QPoint(int(box.right() / r), int(box.bottom() / r))};
@@ -236,7 +237,8 @@ QRect Differenza(const QImage& senza, const QImage& con) {
 TEST_F(AreeTest, TabAndSpaceAnswerOnTheRegionMapAsAClickDoes) {
     Avvia("OptReg", 9, 0, 20);
     ASSERT_EQ(Testo("LblDom0"), QStringLiteral("Toscana"));
-    pannello_->setFocus();
+    pannello_->clearFocus();  // reached by Tab, as a keyboard player does
+    pannello_->setFocus(Qt::TabFocusReason);
     for (int i = 0; i < 3; ++i) Tasto(Qt::Key_Tab);
     const QString log = Log();
     Tasto(Qt::Key_Space);  // Lombardia: wrong
@@ -267,7 +269,7 @@ TEST_F(AreeTest, ArrowsMoveANeutralMarkBetweenMarkersThatAnswersAsAClick) {
     ASSERT_EQ(Testo("LblDom0"), QStringLiteral("Novara"));
     pannello_->clearFocus();
     const QImage senza = pannello_->grab().toImage();
-    pannello_->setFocus();
+    pannello_->setFocus(Qt::TabFocusReason);
     const auto segno = [&] { return Differenza(senza, pannello_->grab().toImage()); };
     // The mark starts on Torino, whose dot is at (1095 + 60, 1980 + 90) twips.
     QRect box = segno();
@@ -292,7 +294,7 @@ TEST_F(AreeTest, ArrowsMoveANeutralMarkBetweenMarkersThatAnswersAsAClick) {
 
     // Back to Torino, then Tab to Novara: the right answer, by Space.
     pannello_->clearFocus();
-    pannello_->setFocus();
+    pannello_->setFocus(Qt::TabFocusReason);
     Tasto(Qt::Key_Tab);
     const QRect suNovara = segno();
     const QImage primaDiRispondere =
@@ -311,6 +313,48 @@ TEST_F(AreeTest, ArrowsMoveANeutralMarkBetweenMarkersThatAnswersAsAClick) {
     EXPECT_TRUE(Testo("LblNote").startsWith(QStringLiteral("Errore questa è la città di Cuneo")))
         << Testo("LblNote").toStdString();
     EXPECT_EQ(pannello_->grab().toImage().copy(suCuneo.adjusted(-4, -4, 4, 4)), primaDelloSbaglio);
+}
+
+// An exercise started with the mouse puts the focus on the map without a
+// mark; the first key shows it. One started from the keyboard shows it at once.
+TEST_F(AreeTest, TheFocusMarkShowsOnlyToKeyboardPlayers) {
+    // What the screen shows of the panel with the focus, against the panel
+    // without it.
+    const auto segno = [this] {
+        const QImage con = pannello_->grab().toImage();
+        QWidget* fuoco = finestra_->focusWidget();
+        pannello_->clearFocus();
+        const QImage senza = pannello_->grab().toImage();
+        fuoco->setFocus(Qt::OtherFocusReason);
+        return Differenza(senza, con);
+    };
+
+    // SetUp started the region exercise by clicking.
+    ASSERT_EQ(finestra_->focusWidget(), pannello_);
+    EXPECT_TRUE(segno().isEmpty()) << "a mark after a click";
+    Clic("CmdReset");
+    Clic("OptCitta");
+    pannello_ = finestra_->findChild<QWidget*>(QStringLiteral("FramCitta"));
+    ASSERT_EQ(finestra_->focusWidget(), pannello_);
+    const QImage senzaSegno = pannello_->grab().toImage();
+    EXPECT_TRUE(segno().isEmpty()) << "a mark after a click";
+    Tasto(Qt::Key_Left);  // the first key shows the mark where it is: Torino
+    const QRect suTorino = Differenza(senzaSegno, pannello_->grab().toImage());
+    ASSERT_FALSE(suTorino.isEmpty()) << "no mark after a key";
+    EXPECT_LE((suTorino.center() - QPoint(77, 138)).manhattanLength(), 3);
+
+    // Started by Space on the option: the mark is there with no other key.
+    Clic("CmdReset");
+    QWidget* opzione = finestra_->findChild<QWidget*>(QStringLiteral("OptReg"));
+    opzione->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(opzione, Qt::Key_Space);
+    pannello_ = finestra_->findChild<QWidget*>(QStringLiteral("FramRegio"));
+    ASSERT_EQ(finestra_->focusWidget(), pannello_);
+    EXPECT_FALSE(segno().isEmpty()) << "no mark after a start from the keyboard";
+    // A click anywhere, then a start by the mouse: no mark again.
+    Clic("CmdReset");
+    Clic("OptReg");
+    EXPECT_TRUE(segno().isEmpty()) << "a mark after a click";
 }
 
 TEST_F(AreeTest, AMarkerLooksTheSameBeforeAndAfterAClick) {
@@ -333,6 +377,7 @@ TEST_F(AreeTest, AreasAndMarkersAreButtonsNamedByNumberOnly) {
         EXPECT_EQ(accessibile->role(), QAccessible::Button);
         EXPECT_EQ(accessibile->text(QAccessible::Name), QStringLiteral("Area %1").arg(i));
     }
+    Avvia("OptCitta", 1, 1, 107);
     for (int i = 1; i <= 107; ++i) {
         QWidget* marcatore = finestra_->findChild<QWidget*>(QStringLiteral("LblCit(%1)").arg(i));
         QAccessibleInterface* accessibile = QAccessible::queryAccessibleInterface(marcatore);

@@ -580,6 +580,7 @@ TEST_F(FinestraTest, AreasAndMarkersSitAtTheirTablePlaces) {
     }
     EXPECT_TRUE(Di(Area(0))->geometry().contains(AreaPx(0)));
     Clic("CmdReset");
+    Clic("OptCitta");
     const QWidget* citta = Di("FramCitta");
     for (int i = 1; i <= 107; ++i) {
         SCOPED_TRACE(Marker(i).toStdString());
@@ -833,6 +834,8 @@ TEST_F(FinestraTest, ClicksOnTheMapOutsideAreasOrBetweenMarkersDoNothing) {
 // Markers and areas are silent while no exercise of their map runs.
 TEST_F(FinestraTest, MarkersAndAreasAreSilentOutsideTheirExercise) {
     Inizia();
+    Clic("OptReg");  // the areas exist once their map has been shown
+    Clic("CmdReset");
     Clic("OptCitta");
     QWidget* area = Di(Area(logica_->Modulo.RegioneCitta(logica_->CitDom)));
     // The region panel is hidden: deliver the click to the area itself.

@@ -2,10 +2,12 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPen>
+#include <QPointer>
 #include <cmath>
 #include <limits>
 
@@ -93,6 +95,42 @@ QPoint Centro(const QWidget* w) {
     return w->geometry().center();
 }
 
+// Whether the player's last press, anywhere in the program, was a key: an
+// exercise started from the keyboard shows the mark at once, one started
+// with the mouse does not.
+class UltimaPressione : public QObject {
+public:
+    using QObject::QObject;
+    bool tastiera = false;
+
+protected:
+    bool eventFilter(QObject* /*oggetto*/, QEvent* evento) override {
+        switch (evento->type()) {
+            case QEvent::KeyPress:
+                tastiera = true;
+                break;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::TouchBegin:
+            case QEvent::TabletPress:
+                tastiera = false;
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+};
+
+bool UltimaPressioneDaTastiera() {
+    static QPointer<UltimaPressione> osservatore;
+    if (osservatore == nullptr && QCoreApplication::instance() != nullptr) {
+        osservatore = new UltimaPressione(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(osservatore);
+    }
+    return osservatore != nullptr && osservatore->tastiera;
+}
+
 }  // namespace
 
 PannelloMappa::PannelloMappa(const char* nome, const QString& titolo, QWidget* genitore)
@@ -102,6 +140,7 @@ PannelloMappa::PannelloMappa(const char* nome, const QString& titolo, QWidget* g
         return true;
     }();
     Q_UNUSED(fabbricaInstallata)
+    UltimaPressioneDaTastiera();  // starts watching before the first press
     setObjectName(QLatin1String(nome));
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -113,6 +152,14 @@ bool PannelloMappa::segnoVisibile() const {
     return daTastiera_ && hasFocus() && attivo_ >= 0 &&
            attivo_ < static_cast<int>(elementi_.size()) &&
            elementi_[static_cast<std::size_t>(attivo_)]->isVisible();
+}
+
+bool PannelloMappa::Pronto() {
+    if (!popolato_ && isVisibleTo(parentWidget())) {
+        popolato_ = true;
+        Popola();
+    }
+    return popolato_;
 }
 
 void PannelloMappa::Aggiungi(Cliccabile* elemento, const QString& nomeAccessibile) {
@@ -211,9 +258,12 @@ bool PannelloMappa::event(QEvent* evento) {
 
 void PannelloMappa::focusInEvent(QFocusEvent* evento) {
     QGroupBox::focusInEvent(evento);
-    // A click gives the panel the focus without showing the mark; the
-    // keyboard, or the program placing the focus, shows it.
-    daTastiera_ = evento->reason() != Qt::MouseFocusReason;
+    // Tab and Shift+Tab show the mark; a click does not. When the program
+    // places the focus (an exercise starts) the mark shows if the player's
+    // last press was a key.
+    const Qt::FocusReason perche = evento->reason();
+    daTastiera_ = perche == Qt::TabFocusReason || perche == Qt::BacktabFocusReason ||
+                  (perche != Qt::MouseFocusReason && UltimaPressioneDaTastiera());
     Attiva(evento->reason() == Qt::BacktabFocusReason ? static_cast<int>(elementi_.size()) - 1 : 0);
 }
 
@@ -242,15 +292,18 @@ bool PannelloMappa::focusNextPrevChild(bool avanti) {
 
 PannelloRegioni::PannelloRegioni(const Controlli& stato, const std::function<void(int)>& clic,
                                  QWidget* genitore)
-    : PannelloMappa("FramRegio", stato.FramRegio.Caption, genitore), stato_(stato) {
+    : PannelloMappa("FramRegio", stato.FramRegio.Caption, genitore), stato_(stato), clic_(clic) {
     immagine()->setObjectName(QStringLiteral("Image1"));
     immagine()->installEventFilter(this);
+}
+
+void PannelloRegioni::Popola() {
     // Created from the last so that the lower index lies on top: only San
     // Marino's area, which keeps its whole rectangle, overlaps others.
     for (int i = kNumAree - 1; i >= 0; --i) {
         auto* area = new AreaRegione(this);
         area->setObjectName(QStringLiteral("LbLReg(%1)").arg(i));
-        connect(area, &Cliccabile::clicked, this, [clic, i] { clic(i); });
+        connect(area, &Cliccabile::clicked, this, [this, i] { clic_(i); });
         aree_[static_cast<std::size_t>(i)] = area;
     }
     for (int i = 0; i < kNumAree; ++i) {
@@ -261,6 +314,7 @@ PannelloRegioni::PannelloRegioni(const Controlli& stato, const std::function<voi
 void PannelloRegioni::Specchia(double scala) {
     scala_ = scala;
     Rispecchia(immagine(), stato_.Image1, scala);
+    if (!Pronto()) return;
     for (std::size_t i = 0; i < aree_.size(); ++i) {
         const Controllo& stato = stato_.LbLReg[i];
         if (aree_[i]->isVisibleTo(this) != stato.Visible) aree_[i]->setVisible(stato.Visible);
@@ -279,6 +333,12 @@ bool PannelloRegioni::eventFilter(QObject* oggetto, QEvent* evento) {
 
 void PannelloRegioni::showEvent(QShowEvent* evento) {
     PannelloMappa::showEvent(evento);
+    // Shown before the window mirrored the state into it: the areas are made
+    // and take their state now.
+    if (aree_[0] == nullptr) {
+        Specchia(scala_);
+        return;
+    }
     Sagoma();
 }
 
@@ -288,7 +348,7 @@ void PannelloRegioni::showEvent(QShowEvent* evento) {
 // shapes are made when the panel first shows, and again only when the map
 // moves or changes size.
 void PannelloRegioni::Sagoma() {
-    if (!isVisible()) return;
+    if (!isVisible() || aree_[0] == nullptr) return;
     const QRect mappa = immagine()->geometry();
     const QRect sanMarino = RettangoloPixel(stato_.LbLReg[0], scala_);
     const QRect pugliaSud = RettangoloPixel(stato_.LbLReg[kAreaPugliaSud], scala_);
@@ -332,21 +392,31 @@ QPainterPath PannelloRegioni::Contorno(const Cliccabile* elemento) const {
 
 PannelloCitta::PannelloCitta(const Controlli& stato, const std::function<void(int)>& clic,
                              QWidget* genitore)
-    : PannelloMappa("FramCitta", stato.FramCitta.Caption, genitore), stato_(stato) {
+    : PannelloMappa("FramCitta", stato.FramCitta.Caption, genitore), stato_(stato), clic_(clic) {
     immagine()->setObjectName(QStringLiteral("Image2"));
+}
+
+void PannelloCitta::Popola() {
     for (int i = 1; i <= kNumCitta; ++i) {
         auto* marcatore = new Marcatore(this);
         marcatore->setObjectName(QStringLiteral("LblCit(%1)").arg(i));
-        connect(marcatore, &Cliccabile::clicked, this, [clic, i] { clic(i); });
+        connect(marcatore, &Cliccabile::clicked, this, [this, i] { clic_(i); });
         Aggiungi(marcatore, QStringLiteral("Città %1").arg(i));
     }
 }
 
 void PannelloCitta::Specchia(double scala) {
+    scala_ = scala;
     Rispecchia(immagine(), stato_.Image2, scala);
+    if (!Pronto()) return;
     for (std::size_t i = 0; i < elementi().size(); ++i) {
         Rispecchia(elementi()[i], stato_.LblCit[i + 1], scala);
     }
+}
+
+void PannelloCitta::showEvent(QShowEvent* evento) {
+    PannelloMappa::showEvent(evento);
+    if (elementi().empty()) Specchia(scala_);
 }
 
 }  // namespace mappix

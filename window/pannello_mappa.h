@@ -39,10 +39,15 @@ public:
     const std::vector<Cliccabile*>& elementi() const { return elementi_; }
     // Position in elementi() of the item under the focus mark; -1 for none.
     int attivo() const { return attivo_; }
-    // Whether the mark shows: the panel has the focus from the keyboard.
+    // Whether the mark shows: the panel has the focus and the player uses the
+    // keyboard.
     bool segnoVisibile() const;
 
 protected:
+    // Makes the items the first time the panel is shown or about to be (the
+    // start screen shows neither map); true once they exist.
+    bool Pronto();
+    virtual void Popola() = 0;
     void Aggiungi(Cliccabile* elemento, const QString& nomeAccessibile);
     // The outline of an item for the focus mark, in panel coordinates.
     virtual QPainterPath Contorno(const Cliccabile* elemento) const;
@@ -64,6 +69,7 @@ private:
     std::vector<Cliccabile*> elementi_;
     int attivo_ = -1;
     bool daTastiera_ = false;
+    bool popolato_ = false;
 };
 
 // The region map: 22 areas; area i is region i, area 21 the south-east of
@@ -80,6 +86,7 @@ public:
     void Specchia(double scala = 1.0);
 
 protected:
+    void Popola() override;
     QPainterPath Contorno(const Cliccabile* elemento) const override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
@@ -88,6 +95,7 @@ private:
     void Sagoma();
 
     const Controlli& stato_;
+    std::function<void(int)> clic_;
     std::array<AreaRegione*, kNumAree> aree_{};
     // What the current shapes were made for: the map's place, the table
     // rectangles of San Marino and of the south-east of Puglia, the screen's
@@ -107,8 +115,14 @@ public:
     // Mirrors the map and the markers at the window's scale (1 is the design).
     void Specchia(double scala = 1.0);
 
+protected:
+    void Popola() override;
+    void showEvent(QShowEvent* evento) override;
+
 private:
     const Controlli& stato_;
+    std::function<void(int)> clic_;
+    double scala_ = 1.0;
 };
 
 }  // namespace mappix
