@@ -1,10 +1,16 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "finestra.h"
 #include "frm_citta.h"
+#include "schermo_presente.h"
 #include "servizi_qt.h"
 
 int main(int argc, char* argv[]) {
+    if (!mappix::SchermoPresente()) {
+        std::fputs(mappix::kMessaggioSenzaSchermo, stderr);
+        return 1;
+    }
     QApplication applicazione(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mappix"));
     Q_INIT_RESOURCE(mappix_assets);

@@ -3,6 +3,7 @@
 // control state into the widgets. It never decides anything itself.
 #pragma once
 
+#include <QMargins>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -24,9 +25,15 @@ namespace mappix {
 class Etichetta;
 class Marcatore;
 
-// Twips to pixels at 96 dots per inch.
-int Pixel(int twips);
-QRect RettangoloPixel(const Controllo& controllo);
+// Twips to pixels at 96 dots per inch, times the window's scale (1 on every
+// screen that holds the whole window).
+int Pixel(int twips, double scala = 1.0);
+QRect RettangoloPixel(const Controllo& controllo, double scala = 1.0);
+
+// The largest scale, up to 1, at which the window with its frame fits the
+// available area of a screen.
+double ScalaPerSchermo(QSize disponibile, QMargins cornice);
+inline constexpr double kScalaMinima = 0.25;
 
 class FinestraCitta : public QWidget {
     Q_OBJECT
@@ -38,11 +45,19 @@ public:
     void Aggiorna();
     FrmCitta& logica() { return logica_; }
 
+    // Scales the fixed layout, fonts and pictures uniformly; 1 is the design.
+    void ImpostaScala(double scala);
+    double scala() const { return scala_; }
+    // Scales the window to fit its screen with the given frame round it, and
+    // centres it there.
+    void AdattaAlloSchermo(QMargins cornice);
+
     static constexpr int kLarghezza = 1009;
     static constexpr int kAltezza = 689;
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void moveEvent(QMoveEvent* evento) override;
 
 private:
     template <typename Gestore>
@@ -54,6 +69,7 @@ private:
     void CostruisciAiuto();
     void CostruisciMappe();
     void Impila();
+    void RicordaCaratteriEFigure();
     Etichetta* NuovaEtichetta(const char* nome, QWidget* contenitore, const ConTesto& stato,
                               const QFont& carattere, Qt::Alignment allineamento, bool bordo);
     QToolButton* NuovoPulsanteFigura(const char* nome, const ConTesto& stato, const QString& figura,
@@ -76,6 +92,14 @@ private:
     QString registroMostrato_;
     QLineEdit* txtNome_ = nullptr;
     std::vector<QWidget*> impilati_;  // the window's children, topmost first
+    struct CarattereDiProgetto {
+        QWidget* widget;
+        QFont carattere;
+    };
+    std::vector<CarattereDiProgetto> caratteri_;
+    double scala_ = 1.0;
+    QMargins cornice_;
+    bool adattaCornice_ = true;
 };
 
 class ServiziQt;

@@ -13,7 +13,9 @@ void Marcatore::paintEvent(QPaintEvent* /*evento*/) {
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setPen(Qt::NoPen);
     pittore.setBrush(palette().color(QPalette::ButtonText));
-    pittore.drawEllipse(QRectF(rect()).center(), kDiametro / 2, kDiametro / 2);
+    // The dot keeps its share of the cell at every scale of the window.
+    const double raggio = kDiametro / 2 * width() / kLarghezzaCella;
+    pittore.drawEllipse(QRectF(rect()).center(), raggio, raggio);
 }
 
 }  // namespace mappix

@@ -12,7 +12,8 @@ class Marcatore : public Cliccabile {
 public:
     explicit Marcatore(QWidget* genitore = nullptr);
 
-    static constexpr double kDiametro = 6.0;
+    static constexpr double kDiametro = 6.0;  // in a cell kLarghezzaCella pixels wide
+    static constexpr double kLarghezzaCella = 8.0;
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
