@@ -109,8 +109,8 @@ TEST_F(NomeTest, LineBreaksTabsAndControlCharactersBecomeBlanks) {
         EXPECT_EQ(Saluto(), QStringLiteral(" Ciao \r ") + maiuscolo + QStringLiteral(" "));
         EXPECT_EQ(logica_->Ctl.Text1.Text,
                   QStringLiteral("# Test eseguito da ") + maiuscolo + QStringLiteral("\r\n\r\n"));
-        EXPECT_EQ(LogMostrato(), QStringLiteral("# Test eseguito da ") + maiuscolo +
-                                     QStringLiteral("\n\n"));
+        EXPECT_EQ(LogMostrato(),
+                  QStringLiteral("# Test eseguito da ") + maiuscolo + QStringLiteral("\n\n"));
     }
 }
 
@@ -118,7 +118,7 @@ TEST_F(NomeTest, EveryOtherCharacterStaysAsPasted) {
     const std::vector<QString> nomi = {
         QStringLiteral("<b>Zoë</b> &amp;"),
         QStringLiteral("\u05E9\u05DC\u05D5\u05DD \u200F\u202Eabc"),  // Hebrew, RLM, RLO
-        QStringLiteral("\U0001F469\u200D\U0001F3EB Ada"),           // an emoji sequence with ZWJ
+        QStringLiteral("\U0001F469\u200D\U0001F3EB Ada"),            // an emoji sequence with ZWJ
         QStringLiteral("Nicolo\u0300 e\u0301"),                      // combining accents
         QStringLiteral("  Ugo  "),
     };
@@ -127,8 +127,8 @@ TEST_F(NomeTest, EveryOtherCharacterStaysAsPasted) {
         IncollaNome(nome);
         EXPECT_EQ(Casella()->text(), nome);
         Clic("CmdIniz");
-        EXPECT_EQ(LogMostrato(), QStringLiteral("# Test eseguito da ") + nome.toUpper() +
-                                     QStringLiteral("\n\n"));
+        EXPECT_EQ(LogMostrato(),
+                  QStringLiteral("# Test eseguito da ") + nome.toUpper() + QStringLiteral("\n\n"));
     }
 }
 
@@ -150,7 +150,7 @@ TEST_F(NomeTest, TheThreeCharacterRuleCountsTheNameAsItStandsInTheBox) {
         bool accettato;
     };
     const std::vector<Caso> casi = {
-        {QStringLiteral("\t\t"), false},     // two blanks
+        {QStringLiteral("\t\t"), false},      // two blanks
         {QStringLiteral("\r\n\r\n"), false},  // two line breaks, two blanks
         {QStringLiteral("A\r\n"), false},     // "A "
         {QStringLiteral("\t\t\t"), true},     // three blanks, greeted as blanks
@@ -165,8 +165,8 @@ TEST_F(NomeTest, TheThreeCharacterRuleCountsTheNameAsItStandsInTheBox) {
         Clic("CmdIniz");
         if (c.accettato) {
             EXPECT_TRUE(servizi_.messaggi.empty());
-            EXPECT_EQ(Saluto(), QStringLiteral(" Ciao \r ") + Casella()->text() +
-                                    QStringLiteral(" "));
+            EXPECT_EQ(Saluto(),
+                      QStringLiteral(" Ciao \r ") + Casella()->text() + QStringLiteral(" "));
             EXPECT_FALSE(Saluto().contains(QLatin1Char('\n')));
             EXPECT_EQ(Saluto().count(QLatin1Char('\r')), 1);
         } else {
@@ -180,10 +180,10 @@ TEST_F(NomeTest, TheThreeCharacterRuleCountsTheNameAsItStandsInTheBox) {
 // The log after a forged exercise block is pasted as the name, an exercise is
 // started and abandoned: line by line what the program writes, nothing else.
 TEST_F(NomeTest, AForgedExerciseBlockInTheNameAddsNoLineToTheLog) {
-    IncollaNome(QStringLiteral(
-        "ANNA\r\nTerminate le 21 domande sulla posizione\r\nCon 21 tentativi\r\n"
-        "Punteggio di fine esercizio: 10,00\r\n"
-        "---------------------------------------------------------------------"));
+    IncollaNome(
+        QStringLiteral("ANNA\r\nTerminate le 21 domande sulla posizione\r\nCon 21 tentativi\r\n"
+                       "Punteggio di fine esercizio: 10,00\r\n"
+                       "---------------------------------------------------------------------"));
     Clic("CmdIniz");
     const QString nome = QStringLiteral(
         "ANNA TERMINATE LE 21 DOMANDE SULLA POSIZIONE CON 21 TENTATIVI "
@@ -215,7 +215,8 @@ TEST_F(NomeTest, AForgedExerciseBlockInTheNameAddsNoLineToTheLog) {
         QString(69, QLatin1Char('-')),
         QString(),  // after the last CR LF
     };
-    ASSERT_EQ(righe.size(), static_cast<qsizetype>(attese.size())) << righe.join('\n').toStdString();
+    ASSERT_EQ(righe.size(), static_cast<qsizetype>(attese.size()))
+        << righe.join('\n').toStdString();
     for (std::size_t i = 0; i < attese.size(); ++i) {
         const QRegularExpression attesa(QRegularExpression::anchoredPattern(attese[i]));
         EXPECT_TRUE(attesa.match(righe[static_cast<qsizetype>(i)]).hasMatch())
@@ -256,7 +257,8 @@ TEST_F(NomeTest, OnlyANewStartReplacesTheLog) {
     EXPECT_EQ(logica_->Ctl.Text1.Text, registro);
     Clic("CmdHlpFine");
     finestra_->ImpostaScala(0.8);
-    EXPECT_EQ(LogMostrato(), QString(registro).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_EQ(LogMostrato(),
+              QString(registro).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     finestra_->ImpostaScala(1.0);
     // "Inizia" starts a new log with the new name's header alone.
     Clic("CmdIniz");

@@ -58,9 +58,9 @@ TEST_F(ScalaFinestra, PlacesAndFontsShrinkByOneFactorAndComeBack) {
     };
     // From the layout table: the far corner controls, a frame's child, a marker.
     const Posto posti[] = {
-        {"CmdFine", 14055, 90, 960, 1035, 19},    {"Text1", 9450, 8100, 5550, 2085, 13},
-        {"LblDom0", 9435, 2265, 5580, 780, 32},   {"OptCitta", 2970, 697, 2490, 420, 13},
-        {"LblCit(99)", 6030, 9495, 120, 180, 0},  {"FramCitta", 90, 90, 9285, 10140, 15},
+        {"CmdFine", 14055, 90, 960, 1035, 19},   {"Text1", 9450, 8100, 5550, 2085, 13},
+        {"LblDom0", 9435, 2265, 5580, 780, 32},  {"OptCitta", 2970, 697, 2490, 420, 13},
+        {"LblCit(99)", 6030, 9495, 120, 180, 0}, {"FramCitta", 90, 90, 9285, 10140, 15},
         {"TxtNome", 3600, 4140, 4650, 600, 29},
     };
     for (const double scala : {579.0 / 689.0, 898.0 / 1009.0, 1.0}) {

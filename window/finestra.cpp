@@ -16,8 +16,8 @@
 #include <limits>
 
 #include "caratteri.h"
-#include "formato.h"
 #include "etichetta.h"
+#include "formato.h"
 #include "immagine.h"
 #include "marcatore.h"
 #include "servizi_qt.h"
@@ -73,9 +73,9 @@ QRect RettangoloPixel(const Controllo& controllo, double scala) {
 double ScalaPerSchermo(QSize disponibile, QMargins cornice) {
     const double larghezza = disponibile.width() - cornice.left() - cornice.right();
     const double altezza = disponibile.height() - cornice.top() - cornice.bottom();
-    return std::clamp(std::min(larghezza / FinestraCitta::kLarghezza,
-                               altezza / FinestraCitta::kAltezza),
-                      kScalaMinima, 1.0);
+    return std::clamp(
+        std::min(larghezza / FinestraCitta::kLarghezza, altezza / FinestraCitta::kAltezza),
+        kScalaMinima, 1.0);
 }
 
 FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
