@@ -504,11 +504,15 @@ void FinestraCitta::AdattaAlloSchermo(QMargins cornice) {
     }
     const QRect disponibile = schermo->availableGeometry();
     ImpostaScala(ScalaPerSchermo(disponibile.size(), cornice));
-    QRect posto(QPoint(0, 0), size().grownBy(cornice));
+    // The window is centred as if it had no frame (as it has none without a
+    // window manager), then moved just enough for its frame to lie inside.
+    QRect posto(QPoint(0, 0), size());
     posto.moveCenter(disponibile.center());
-    // Never off the top left: if it cannot fit, the title bar stays reachable.
-    posto.moveTopLeft(QPoint(std::max(posto.left(), disponibile.left()),
-                             std::max(posto.top(), disponibile.top())));
+    const QSize esterno = size().grownBy(cornice);
+    posto.moveTopLeft({std::max(disponibile.left(),
+                                std::min(posto.left(), disponibile.right() + 1 - esterno.width())),
+                       std::max(disponibile.top(), std::min(posto.top(), disponibile.bottom() + 1 -
+                                                                             esterno.height()))});
     move(posto.topLeft());
     cornice_ = cornice;
 }
