@@ -13,6 +13,8 @@
 #   partita        1024x600: "Dov'e' la Città" played to its end by clicking markers.
 #   senza_schermo  no display at all, then a display that does not answer: one line on
 #                  standard error and exit status 1, nothing else.
+# If SCHERMI_FOTO names a directory, screenshots of the start screen and the city
+# map are saved there.
 # "A && B || fallito" is meant: fallito runs when either test fails, and exits.
 # "clic $(centro ...)" splits the "x y" pair on purpose.
 # shellcheck disable=SC2015,SC2046
@@ -342,6 +344,7 @@ caso_schermo() {
     scrivi_nome "Anna"
     clic_inizia
     clic_citta
+    [ -z "${SCHERMI_FOTO:-}" ] || import -window root "$SCHERMI_FOTO/schermo-$1-citta.png"
     # Four wrong or right clicks on the farthest markers: the lowest (Ragusa,
     # Siracusa), the rightmost (Lecce) and the last (Perugia). Each one reached
     # counts as an attempt; abandoning then logs the attempts made.
