@@ -14,7 +14,9 @@
 #include <cmath>
 #include <limits>
 
+#include "accessibile.h"
 #include "caratteri.h"
+#include "copertura.h"
 #include "etichetta.h"
 #include "formato.h"
 #include "immagine.h"
@@ -58,6 +60,7 @@ double ScalaPerSchermo(QSize disponibile, QMargins cornice) {
 
 FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
     : QWidget(genitore), logica_(logica) {
+    InstallaAccessibilita();
     setObjectName(QStringLiteral("FrmCitta"));
     setWindowTitle(QStringLiteral("Mappix"));
     // The window icon at the two sizes a title bar and a task bar show; the
@@ -70,6 +73,8 @@ FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
     RicordaCaratteriEFigure();
     logica_.Form_Load();
     Aggiorna();
+    // Letters typed at once go into the name box.
+    fuoco_.Naturale(Momento::Di(logica_.Ctl))->setFocus(Qt::OtherFocusReason);
 }
 
 // Every font and button picture is remembered at its design size, so that a
@@ -106,8 +111,10 @@ void FinestraCitta::ImpostaScala(double scala) {
 
 template <typename Gestore>
 void FinestraCitta::Esegui(Gestore gestore) {
+    const Momento prima = Momento::Di(logica_.Ctl);
     gestore();
     Aggiorna();
+    fuoco_.Dopo(prima, Momento::Di(logica_.Ctl));
 }
 
 void FinestraCitta::Costruisci() {
@@ -117,6 +124,13 @@ void FinestraCitta::Costruisci() {
     CostruisciEsercizi();
     CostruisciAiuto();
     Impila();
+    fuoco_.Ordina();
+    segno_ = new SegnoFuoco(this);
+}
+
+bool FinestraCitta::Coperto(const QWidget* widget) const {
+    return widget->parentWidget() == this &&
+           std::find(coperti_.begin(), coperti_.end(), widget->objectName()) != coperti_.end();
 }
 
 void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
@@ -128,9 +142,12 @@ void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
         if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
             widget->setVisible(stato.Visible);
         }
-        // The widget's own flag: a disabled frame disables its children by itself.
-        if (widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
-            widget->setEnabled(stato.Enabled);
+        // The widget's own flag: a disabled frame disables its children by
+        // itself. A covered control is disabled too: nobody sees it, so it
+        // must take no focus and no key.
+        const bool abilitato = stato.Enabled && !Coperto(widget);
+        if (widget->isEnabledTo(widget->parentWidget()) != abilitato) {
+            widget->setEnabled(abilitato);
         }
     });
 }
@@ -278,13 +295,8 @@ void FinestraCitta::CostruisciInizio() {
             txtNome_->setCursorPosition(static_cast<int>(SuUnaRiga(prima).size()));
         }
     });
-    // Enter in the name box presses "Inizia", but only where the player can see it.
-    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
-        const Controlli& stato = logica_.Ctl;
-        if (!stato.FramRegio.Visible && !stato.FramCitta.Visible && !stato.FrmHelp.Visible) {
-            PremiInizia();
-        }
-    });
+    // Enter in the name box presses "Inizia"; a covered name box takes no keys.
+    connect(txtNome_, &QLineEdit::returnPressed, this, &FinestraCitta::PremiInizia);
     impilati_.push_back(txtNome_);
 
     auto* cmdHlp =
@@ -304,8 +316,11 @@ void FinestraCitta::CostruisciInizio() {
     image4->setToolTip(crediti);
     Specchia(image4, c.Image4);
     impilati_.push_back(image4);
+    // The invitation above the name box is what names it for a screen reader.
     NuovaEtichetta("Label1", this, c.Label1, Carattere(Famiglia::MsSansSerif, 13.5),
-                   Qt::AlignHCenter | Qt::AlignTop, false);
+                   Qt::AlignHCenter | Qt::AlignTop, false)
+        ->impostaCompagno(txtNome_);
+    txtNome_->setAccessibleName(TestoMostrato(c.Label1.Caption));
     auto* image3 = new Immagine(QStringLiteral(":/decorazione.svg"), false, this);
     image3->setObjectName(QStringLiteral("Image3"));
     Specchia(image3, c.Image3);
@@ -432,16 +447,12 @@ void FinestraCitta::CostruisciAiuto() {
 }
 
 void FinestraCitta::Impila() {
-    const char* dallAlto[] = {"FrmHelp",   "CmdNuovo",     "CmdFine", "FramRegio", "CmdReset",
-                              "FramCitta", "ProgressBar1", "Frame1",  "Text1",     "CmdIniz",
-                              "TxtNome",   "CmdHlp",       "Label2",  "LblNote",   "LblTotTent",
-                              "LblNumDom", "LblTentativi", "LblDom0", "LblDom1",   "LblNome",
-                              "LbLInfo",   "Image4",       "Label1",  "Image3"};
     impilati_.push_back(framRegio_);
     impilati_.push_back(framCitta_);
-    for (auto nome = std::rbegin(dallAlto); nome != std::rend(dallAlto); ++nome) {
+    // From the bottom up: each raise puts one more control on top.
+    for (std::size_t i = kDallAlto.size(); i-- > 0;) {
         for (QWidget* widget : impilati_) {
-            if (widget->objectName() == QLatin1String(*nome)) {
+            if (widget->objectName() == QLatin1String(kDallAlto[i])) {
                 widget->raise();
             }
         }
@@ -478,12 +489,28 @@ void FinestraCitta::SpecchiaRegistro() {
 }
 
 void FinestraCitta::PremiInizia() {
-    Esegui([this] { logica_.CmdIniz_Click(); });
+    const Momento prima = Momento::Di(logica_.Ctl);
+    logica_.CmdIniz_Click();
+    // Refused, the start screen stays as it was; accepted, the exercise
+    // choice is shown and the player picks from it next.
+    Momento dopo = Momento::Di(logica_.Ctl);
+    dopo.inizioAccettato = !dopo.inizio;
+    // The name is about to be rewritten in capitals: a name box that kept the
+    // focus meanwhile would lay a long name out once more for the input method.
+    if (dopo.inizioAccettato && focusWidget() == txtNome_) {
+        txtNome_->clearFocus();
+    }
+    Aggiorna();
+    fuoco_.Dopo(prima, dopo);
 }
 
 void FinestraCitta::Aggiorna() {
+    coperti_ = Coperti(logica_.Ctl);
     for (const auto& specchio : specchi_) {
         specchio();
+    }
+    if (segno_ != nullptr) {
+        segno_->Rinfresca();
     }
 }
 

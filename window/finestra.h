@@ -12,6 +12,7 @@
 
 #include "controlli.h"
 #include "frm_citta.h"
+#include "fuoco.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -81,6 +82,7 @@ private:
     void Specchia(QWidget* widget, const Controllo& stato);
     void SpecchiaRegistro();
     void PremiInizia();
+    bool Coperto(const QWidget* widget) const;
 
     FrmCitta& logica_;
     std::vector<std::function<void()>> specchi_;
@@ -104,6 +106,9 @@ private:
     double scala_ = 1.0;
     QMargins cornice_;
     bool adattaCornice_ = true;
+    std::vector<QString> coperti_;  // the window's controls under a visible panel
+    GuidaFuoco fuoco_{this};
+    SegnoFuoco* segno_ = nullptr;
 };
 
 class ServiziQt;
