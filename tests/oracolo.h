@@ -1,0 +1,82 @@
+// The right answer to the question on screen, worked out as a player would:
+// from the prompt, the subject and the map shown, looked up in the written-out
+// tables, never in the quiz's own state.
+#pragma once
+
+#include <QHash>
+#include <QPoint>
+#include <QString>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "dati/citta.h"
+#include "dati/mappa.h"
+#include "dati/regioni.h"
+#include "dati/testi.h"
+
+namespace oracolo {
+
+inline QString U(const char* testo) {
+    return QString::fromUtf8(testo);
+}
+
+inline int CittaDiNome(const QString& nome) {
+    static const QHash<QString, int> indici = [] {
+        QHash<QString, int> h;
+        for (int c = 1; c <= 107; ++c) {
+            h.insert(U(dati::kCitta[static_cast<std::size_t>(c)].nome), c);
+        }
+        return h;
+    }();
+    return indici.value(nome, -1);
+}
+
+inline int RegioneDiNome(const QString& nome) {
+    static const QHash<QString, int> indici = [] {
+        QHash<QString, int> h;
+        for (int r = 0; r < 21; ++r) {
+            h.insert(U(dati::kRegioni[static_cast<std::size_t>(r)].nome), r);
+        }
+        return h;
+    }();
+    return indici.value(nome, -1);
+}
+
+// The marker (city map) or region (region map) that answers the question; -1
+// when the screen shows no question this could answer.
+inline int Risposta(const QString& domanda, const QString& soggetto, bool mappaCitta) {
+    if (mappaCitta) {
+        return CittaDiNome(soggetto);
+    }
+    if (domanda == U(dati::kEsercizi[0].domanda)) {
+        return RegioneDiNome(soggetto);
+    }
+    const int c = CittaDiNome(soggetto);
+    return c < 0 ? -1 : dati::kCitta[static_cast<std::size_t>(c)].regione;
+}
+
+inline int Px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+// The centre of a marker in FramCitta, in pixels at 1x.
+inline QPoint PuntoDiCitta(int c) {
+    const dati::Marcatore& m = dati::kMarcatori[static_cast<std::size_t>(c)];
+    return {Px(m.left + dati::kLarghezzaMarcatore / 2), Px(m.top + dati::kAltezzaMarcatore / 2)};
+}
+
+}  // namespace oracolo
+
+// A point of region `regione` on the region map, in FramRegio's pixels at 1x:
+// the centre of one of its areas (Puglia has two), chosen at random.
+inline QPoint PuntoDiRegione(int regione, std::mt19937& caso) {
+    std::vector<const dati::Area*> aree;
+    for (const dati::Area& a : dati::kAree) {
+        if (a.regione == regione) {
+            aree.push_back(&a);
+        }
+    }
+    const dati::Area& a = *aree.at(std::uniform_int_distribution<std::size_t>(0, aree.size() - 1)(caso));
+    return {oracolo::Px(a.left + a.width / 2), oracolo::Px(a.top + a.height / 2)};
+}
