@@ -374,6 +374,28 @@ TEST_F(FinestraTest, TheMapShowsThroughTheRegionAreas) {
                 << Area(i).toStdString() << " hides the map at " << p.x() << "," << p.y();
         }
     }
+    // Around its dot a marker's cell shows the map too.
+    Clic("CmdReset");
+    Clic("OptCitta");
+    QWidget* citta = Di("FramCitta");
+    QWidget* image2 = Di("Image2");
+    const QImage mappa2 = image2->grab().toImage();
+    const QImage pannello2 = citta->grab().toImage();
+    int provati = 0;
+    for (int i = 1; i <= 107; ++i) {
+        const QPoint p = MarkerPx(i).topLeft() + QPoint(MarkerPx(i).width() / 2, 0);
+        bool libero = true;
+        for (int j = 1; j <= 107; ++j) {
+            libero = libero && (j == i || !MarkerPx(j).adjusted(-2, -2, 2, 2).contains(p));
+        }
+        if (libero) {
+            ++provati;
+            EXPECT_EQ(pannello2.pixelColor(p * pannello2.devicePixelRatio()),
+                      mappa2.pixelColor((p - image2->pos()) * mappa2.devicePixelRatio()))
+                << Marker(i).toStdString() << " hides the map";
+        }
+    }
+    EXPECT_GT(provati, 50);
 }
 
 TEST_F(FinestraTest, AreasAndMarkersSitAtTheirTablePlaces) {
