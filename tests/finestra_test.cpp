@@ -198,9 +198,12 @@ protected:
     void ClicRegione(int r) {
         ClicPunto(Di("FramRegio")->mapTo(finestra_.get(), PuntoDiRegione(r, caso_)));
     }
-    void ClicGiusto() { Di("FramCitta")->isVisible() ? ClicMarker(Giusto()) : ClicRegione(Giusto()); }
+    void ClicGiusto() {
+        Di("FramCitta")->isVisible() ? ClicMarker(Giusto()) : ClicRegione(Giusto());
+    }
     void ClicSbagliato() {
-        Di("FramCitta")->isVisible() ? ClicMarker(Giusto() % 107 + 1) : ClicRegione((Giusto() + 1) % 21);
+        Di("FramCitta")->isVisible() ? ClicMarker(Giusto() % 107 + 1)
+                                     : ClicRegione((Giusto() + 1) % 21);
     }
 
     // The caption of a label fits its text rectangle with the font the label
@@ -329,8 +332,9 @@ TEST_F(FinestraTest, EveryControlHasItsKindTextTooltipFontAlignmentAndBorder) {
             // A thin border shows as a line in the text colour down the left edge.
             if (e->isVisible()) {
                 const QPoint bordo = e->mapTo(finestra_.get(), QPoint(0, e->height() / 2));
-                EXPECT_EQ(Vicini(quadro.pixelColor(bordo), e->palette().color(QPalette::WindowText)),
-                          a.bordo);
+                EXPECT_EQ(
+                    Vicini(quadro.pixelColor(bordo), e->palette().color(QPalette::WindowText)),
+                    a.bordo);
             }
             EXPECT_FALSE(e->autoFillBackground());
         }
@@ -740,8 +744,8 @@ TEST(ServiziVeri, IlMessaggioHaLaSuaIconaESoloOk) {
         Icona icona;
         QMessageBox::Icon attesa;
     };
-    for (const Caso caso : {Caso{Icona::Critica, QMessageBox::Critical},
-                            Caso{Icona::Nessuna, QMessageBox::NoIcon}}) {
+    for (const Caso caso :
+         {Caso{Icona::Critica, QMessageBox::Critical}, Caso{Icona::Nessuna, QMessageBox::NoIcon}}) {
         ServiziQt servizi;
         QMessageBox::Icon vista = QMessageBox::Question;
         QString testo;
@@ -1071,8 +1075,10 @@ void PrintTo(const Partita& p, std::ostream* os) {
 }
 
 constexpr Partita kPartite[] = {
-    {0, 3, 1, 1, 28, "7,50", "widget-regioni.png"}, {1, 0, 0, 0, 21, "10,00", nullptr},
-    {2, 2, 1, 1, 161, "6,65", nullptr},             {3, 7, 0, 3, 30, "7,00", nullptr},
+    {0, 3, 1, 1, 28, "7,50", "widget-regioni.png"},
+    {1, 0, 0, 0, 21, "10,00", nullptr},
+    {2, 2, 1, 1, 161, "6,65", nullptr},
+    {3, 7, 0, 3, 30, "7,00", nullptr},
     {4, 6, 0, 1, 124, "8,63", "widget-citta.png"},
 };
 
@@ -1123,8 +1129,7 @@ TEST_P(PartitaTest, PlayedToTheEndByClickingTheMap) {
         }
         mappaCitta ? ClicMarker(giusto) : ClicRegione(giusto);
         ++clic;
-        atteso += QStringLiteral("Tentativi %1").arg(sbagli + 1) +
-                  U(es.risolta) + soggetto + kCrLf;
+        atteso += QStringLiteral("Tentativi %1").arg(sbagli + 1) + U(es.risolta) + soggetto + kCrLf;
         if (q < es.domande) {
             ASSERT_EQ(Log(), atteso);
             EXPECT_EQ(Testo("LblTentativi"), QStringLiteral("Tentativo Nr. 1"));
@@ -1153,10 +1158,9 @@ TEST_P(PartitaTest, PlayedToTheEndByClickingTheMap) {
     const QString ora = Log().mid(ore + 9, Log().indexOf(QStringLiteral(". \r\n"), ore) - ore - 9);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^10[:.]30[:.]15$")).match(ora).hasMatch())
         << ora.toStdString();
-    atteso += kCrLf + QStringLiteral("Terminate le %1").arg(es.domande) + U(es.terminateT) +
-              kCrLf + U(es.doveW) + QString::number(p.clic) +
-              QStringLiteral(" tentativi complessivi\r\n") + QStringLiteral("alle ore ") + ora +
-              QStringLiteral(". \r\n") +
+    atteso += kCrLf + QStringLiteral("Terminate le %1").arg(es.domande) + U(es.terminateT) + kCrLf +
+              U(es.doveW) + QString::number(p.clic) + QStringLiteral(" tentativi complessivi\r\n") +
+              QStringLiteral("alle ore ") + ora + QStringLiteral(". \r\n") +
               QStringLiteral("Durata: 2,50 minuti - (150,00 secondi) \r\n\r\n") +
               QStringLiteral("Punteggio di fine esercizio: ") + QLatin1String(p.punteggio) + kCrLf +
               QString(43, QLatin1Char('=')) + kCrLf + kCrLf;

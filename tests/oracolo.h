@@ -77,6 +77,7 @@ inline QPoint PuntoDiRegione(int regione, std::mt19937& caso) {
             aree.push_back(&a);
         }
     }
-    const dati::Area& a = *aree.at(std::uniform_int_distribution<std::size_t>(0, aree.size() - 1)(caso));
+    const dati::Area& a =
+        *aree.at(std::uniform_int_distribution<std::size_t>(0, aree.size() - 1)(caso));
     return {oracolo::Px(a.left + a.width / 2), oracolo::Px(a.top + a.height / 2)};
 }

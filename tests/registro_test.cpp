@@ -216,14 +216,16 @@ TEST_F(Registro, NelCapoluogoSanMarinoSiTrovaColSuoMarcatore) {
     EXPECT_EQ(f.Ctl.LblDom0.Caption, QStringLiteral("Aosta"));  // region 1's capital, city 106
     f.LblCit_Click(107);
     f.LblCit_Click(106);
-    EXPECT_TRUE(f.Ctl.Text1.Text.endsWith(QStringLiteral("Tentativi 2 per il capoluogo Aosta\r\n")));
+    EXPECT_TRUE(
+        f.Ctl.Text1.Text.endsWith(QStringLiteral("Tentativi 2 per il capoluogo Aosta\r\n")));
 }
 
 QString Nota(int c) {
     const dati::Citta& citta = dati::kCitta[static_cast<std::size_t>(c)];
     return U(dati::kErrore) + U(citta.nome) + QStringLiteral(" (") + U(citta.sigla) +
-           QStringLiteral(") in ") + U(dati::kRegioni[static_cast<std::size_t>(citta.regione)].nome) +
-           QStringLiteral(". ") + U(citta.capoluogo ? dati::kCapoluogoDa : dati::kProvinciaDa) +
+           QStringLiteral(") in ") +
+           U(dati::kRegioni[static_cast<std::size_t>(citta.regione)].nome) + QStringLiteral(". ") +
+           U(citta.capoluogo ? dati::kCapoluogoDa : dati::kProvinciaDa) +
            QString::number(citta.comuni) + U(dati::kComuni);
 }
 
@@ -249,7 +251,8 @@ TEST_P(Completo, IlRegistroInteroDiUnEsercizioFinito) {
         ASSERT_GE(giusto, 0) << soggetto.toStdString();
         const int tentativi = q % 3 == 1 ? 2 : 1;
         if (tentativi == 2) {
-            const auto sbagliato = static_cast<int16_t>(suCitta ? giusto % 107 + 1 : (giusto + 1) % 21);
+            const auto sbagliato =
+                static_cast<int16_t>(suCitta ? giusto % 107 + 1 : (giusto + 1) % 21);
             suCitta ? f.LblCit_Click(sbagliato) : f.LbLReg_Click(sbagliato);
             EXPECT_EQ(f.Ctl.LblNote.Caption, suCitta ? Nota(sbagliato) : QString());
             EXPECT_EQ(f.Ctl.LblTentativi.Caption, U(dati::kTentativo) + QStringLiteral("2"));
@@ -271,8 +274,9 @@ TEST_P(Completo, IlRegistroInteroDiUnEsercizioFinito) {
     const QString punteggio = es.domande == 21 ? QStringLiteral("7,50") : QStringLiteral("7,48");
     atteso += kCrLf + QStringLiteral("Terminate le ") + QString::number(es.domande) +
               U(es.terminateT) + kCrLf + U(es.doveW) + QString::number(clic) +
-              QStringLiteral(" tentativi complessivi\r\nalle ore 12:10:15. \r\n"
-                             "Durata: 100,00 minuti - (6.000,00 secondi) \r\n\r\n") +
+              QStringLiteral(
+                  " tentativi complessivi\r\nalle ore 12:10:15. \r\n"
+                  "Durata: 100,00 minuti - (6.000,00 secondi) \r\n\r\n") +
               U(dati::kPunteggioFine) + punteggio + kCrLf + QString(43, QLatin1Char('=')) + kCrLf +
               kCrLf;
     EXPECT_EQ(f.Ctl.Text1.Text.toStdString(), atteso.toStdString());

@@ -99,7 +99,6 @@ TEST(Resistenza, DiecimilaEserciziInUnaFinestra) {
     static_cast<void>(memoriaIniziale);
     static_cast<void>(registroIniziale);
 #endif
-
 }
 
 TEST(Resistenza, QuarantamilaErroriSullaStessaDomanda) {

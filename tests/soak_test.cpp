@@ -154,7 +154,8 @@ private:
         const QString& registro = logica_.Ctl.Text1.Text;
         const qsizetype riga = registro.indexOf(QStringLiteral("Tentativi "), prima);
         if (mirato && (riga < 0 || registro.indexOf(soggetto + QStringLiteral("\r\n"), riga) < 0)) {
-            return "a click on the answer to \"" + soggetto.toStdString() + "\" was not judged right";
+            return "a click on the answer to \"" + soggetto.toStdString() +
+                   "\" was not judged right";
         }
         return std::nullopt;
     }

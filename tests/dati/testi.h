@@ -91,10 +91,10 @@ struct Esercizio {
 
 // In the order of the option buttons down the left column, then the right.
 inline constexpr std::array<Esercizio, 5> kEsercizi{{
-    {"OptReg", "Dov'e' la Regione", " Individua dove si trova la regione indicata ",
-     Mappa::Regioni, 21, 69, " - Dov'e la Regione?", "Dove si trova la Regione",
-     " per la regione ", "- Trova la Regione: Tentativi ", " per la regione ",
-     "Ti ho chiesto tutte", "le regioni", " domande sulla posizione", "delle regioni, con "},
+    {"OptReg", "Dov'e' la Regione", " Individua dove si trova la regione indicata ", Mappa::Regioni,
+     21, 69, " - Dov'e la Regione?", "Dove si trova la Regione", " per la regione ",
+     "- Trova la Regione: Tentativi ", " per la regione ", "Ti ho chiesto tutte", "le regioni",
+     " domande sulla posizione", "delle regioni, con "},
     {"OptCapolReg", "Capoluogo di  Regione",
      " Individua di quale regione è capoluogo la città indicata ", Mappa::Regioni, 21, 66,
      " - Di quale regione e' capoluogo la città?", "Quale regione ha come capoluogo la città di",
@@ -105,8 +105,9 @@ inline constexpr std::array<Esercizio, 5> kEsercizi{{
      "In quale regione si trova la città di", " per il capoluogo ",
      "- Trova Città di regione: Tentativi ", " per la citta' di ", "Ti ho chiesto tutte",
      "le città d'Italia", " domande sulle Città", "delle regioni, con "},
-    {"OptCapol", "Dov'e' il Capoluogo", " Individua dove si trova il capoluogo di regione indicato ",
-     Mappa::Citta, 21, 66, " - Dove si trova la città Capoluogo di regione",
+    {"OptCapol", "Dov'e' il Capoluogo",
+     " Individua dove si trova il capoluogo di regione indicato ", Mappa::Citta, 21, 66,
+     " - Dove si trova la città Capoluogo di regione",
      "Dove si trova la città Capoluogo di regione", " per il capoluogo ",
      "-Trova Capoluogo: Tentativi ", " per la citta' di ", "Ti ho chiesto tutti",
      "i capoluoghi siti in Italia", " domande sui Capoluoghi", "siti in tutta Italia, con "},
