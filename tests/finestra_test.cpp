@@ -85,7 +85,7 @@ QRect AreaPx(int i) {
 }
 
 QRect MarkerPx(int i) {
-    const dati::Marcatore& m = dati::kMarcatori.at(static_cast<std::size_t>(i));
+    const dati::PuntoMarcatore& m = dati::kMarcatori.at(static_cast<std::size_t>(i));
     return PxRect(m.left, m.top, dati::kLarghezzaMarcatore, dati::kAltezzaMarcatore);
 }
 

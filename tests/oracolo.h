@@ -62,7 +62,7 @@ inline int Px(int twips) {
 
 // The centre of a marker in FramCitta, in pixels at 1x.
 inline QPoint PuntoDiCitta(int c) {
-    const dati::Marcatore& m = dati::kMarcatori[static_cast<std::size_t>(c)];
+    const dati::PuntoMarcatore& m = dati::kMarcatori[static_cast<std::size_t>(c)];
     return {Px(m.left + dati::kLarghezzaMarcatore / 2), Px(m.top + dati::kAltezzaMarcatore / 2)};
 }
 

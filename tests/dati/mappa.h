@@ -12,7 +12,7 @@ struct Area {
     int left, top, width, height;
 };
 
-struct Marcatore {
+struct PuntoMarcatore {
     int left, top;
 };
 
@@ -44,7 +44,7 @@ inline constexpr std::array<Area, 22> kAree{{
     {15, 7560, 5535, 1365, 1455},  // 21 Puglia (second area, the south-east tip)
 }};
 
-inline constexpr std::array<Marcatore, 108> kMarcatori{{
+inline constexpr std::array<PuntoMarcatore, 108> kMarcatori{{
     {0, 0},       {1095, 1980},  // 1 Torino
     {1545, 1755},                // 2 Novara
     {945, 2700},                 // 3 Cuneo
