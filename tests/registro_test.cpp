@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "dati/mappa.h"
 #include "frm_citta.h"
@@ -79,6 +80,13 @@ TEST(Avvio, IlCaricamentoPreparaLoSchermoIniziale) {
     for (std::size_t i = 1; i <= 107; ++i) {
         EXPECT_EQ(f.Ctl.LblCit[i].Left, dati::kMarcatori[i].left) << i;
         EXPECT_EQ(f.Ctl.LblCit[i].Top, dati::kMarcatori[i].top) << i;
+    }
+    for (std::size_t i = 0; i < dati::kAree.size(); ++i) {
+        const dati::Area& a = dati::kAree[i];
+        const Controllo& area = f.Ctl.LbLReg.at(i);
+        EXPECT_EQ(std::tuple(area.Left, area.Top, area.Width, area.Height),
+                  std::tuple(a.left, a.top, a.width, a.height))
+            << i;
     }
     EXPECT_EQ(f.Ctl.LbLInfo.Caption, U(dati::kInformazioni));
     EXPECT_EQ(f.Ctl.Text2.Text, U(dati::kAiuto));
