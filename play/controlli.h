@@ -30,6 +30,9 @@ struct Opzione : ConTesto {
 
 struct CasellaTesto : Controllo {
     QString Text;
+    // Counts the times Text was replaced as a whole rather than appended to,
+    // so that a mirror can tell a replacement from growth by the length alone.
+    unsigned Riscritture = 0;
 };
 
 struct BarraAvanzamento : Controllo {

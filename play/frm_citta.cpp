@@ -153,7 +153,7 @@ void FrmCitta::CmdIniz_Click() {
     Ctl.Frame1.Visible = true;
     Ctl.TxtNome.Text = Ctl.TxtNome.Text.toUpper();
     Ctl.LblNome.Caption = QStringLiteral(" Ciao \r ") + Ctl.TxtNome.Text + QStringLiteral(" ");
-    Ctl.Text1.Text = QStringLiteral("# Test eseguito da ") + Ctl.TxtNome.Text + kCrLf + kCrLf;
+    RiscriviRegistro(QStringLiteral("# Test eseguito da ") + Ctl.TxtNome.Text + kCrLf + kCrLf);
 }
 
 void FrmCitta::CmdNuovo_Click() {

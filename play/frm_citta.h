@@ -73,6 +73,10 @@ private:
     QString RigaDurata();
     QString OraAttuale();
     void Accoda(const QString& pezzo) { Ctl.Text1.Text += pezzo; }
+    void RiscriviRegistro(const QString& testo) {
+        Ctl.Text1.Text = testo;
+        ++Ctl.Text1.Riscritture;
+    }
 
     Servizi& servizi_;
 };

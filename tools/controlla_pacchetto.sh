@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the .deb from a build tree, unpacks it into a scratch root and checks
 # that every file lies where the desktop looks for it, that the menu entry and
-# the AppStream file validate, and that the installed program is linked whole.
+# the AppStream file validate, that the installed program is linked whole and
+# stripped, and that lintian finds no error and no warning.
 set -euo pipefail
 build="${1:?usage: controlla_pacchetto.sh <build-dir>}"
 root="$(mktemp -d)"
@@ -28,6 +29,18 @@ for size in 16 32 256; do
   file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "${size} x ${size}" \
     || { echo "package check: icon ${size}x${size} has the wrong size" >&2; exit 1; }
 done
+
+for f in usr/share/doc/mappix/copyright usr/share/doc/mappix/changelog.Debian.gz \
+         usr/share/man/man1/mappix.1.gz; do
+  [ -s "$root/$f" ] || { echo "package check: missing $f in $deb" >&2; exit 1; }
+done
+file "$root/usr/bin/mappix" | grep -q ', stripped' \
+  || { echo "package check: /usr/bin/mappix is not stripped" >&2; exit 1; }
+for campo in "Section education" "Priority optional"; do
+  [ "$(dpkg-deb -f "$deb" "${campo% *}")" = "${campo#* }" ] \
+    || { echo "package check: ${campo% *} is not ${campo#* }" >&2; exit 1; }
+done
+lintian --fail-on error,warning --tag-display-limit 0 "$deb"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do

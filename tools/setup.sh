@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Installs what Mappix needs to build, run and test on Debian 12, then
-# configures and builds with the given CMake preset (default: dev).
+# Installs what Mappix needs to build, run and test on Debian 12, configures
+# with a CMake preset (default: dev) the first time only (later builds
+# reconfigure by themselves when a CMake file changes) and builds either
+# everything or only the targets named after the preset. One line per phase;
+# the tools' own output goes to build/<preset>.log and is shown on a failure.
+# Usage: tools/setup.sh [preset] [target...]
 set -euo pipefail
 
 preset="${1:-dev}"
+shift || true
+targets=("$@")
 cd "$(dirname "$0")/.."
 
 packages=(
@@ -15,22 +21,54 @@ packages=(
 )
 # Only the test command needs these: linters, the package tools, benchmarks.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
-  packages+=(clang-format clang-tidy cppcheck dpkg-dev file desktop-file-utils appstream
+  packages+=(clang-format clang-tidy cppcheck dpkg-dev file desktop-file-utils appstream lintian
              libbenchmark-dev imagemagick)
 fi
 
+# One query for all of them: a second start must stay quick.
+installed="$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null || true)"
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  grep -qx "$p installed" <<<"$installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
+  echo "mappix: installing Debian packages: ${missing[*]}"
   sudo_cmd=()
-  [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || {
+      echo "mappix: these packages are missing and sudo is not available; as root run:" >&2
+      echo "  apt-get install ${missing[*]}" >&2
+      exit 1
+    }
+    sudo_cmd=(sudo)
+  fi
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}" >/dev/null
+else
+  echo "mappix: Debian packages: all ${#packages[@]} present"
 fi
 
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+mkdir -p build
+log="build/$preset.log"
+run_logged() {
+  "$@" >"$log" 2>&1 || {
+    tail -n 60 "$log" >&2
+    echo "mappix: failed: $* (whole output in $log)" >&2
+    exit 1
+  }
+}
+tree="build/$preset"
+if [ -f "$tree/build.ninja" ] && [ "$tree/build.ninja" -nt CMakePresets.json ]; then
+  echo "mappix: configured already ($tree)"
+else
+  echo "mappix: configuring $tree (cmake --preset $preset)"
+  run_logged cmake --preset "$preset"
+fi
+if [ ${#targets[@]} -gt 0 ]; then
+  echo "mappix: building ${targets[*]} in $tree"
+  run_logged cmake --build --preset "$preset" --target "${targets[@]}"
+else
+  echo "mappix: building everything in $tree"
+  run_logged cmake --build --preset "$preset"
+fi

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,27 +25,6 @@ namespace {
 
 const QString kMappa = QStringLiteral(":/mappa.svg");
 
-QIcon IconaSvg(const QString& risorsa, int lato) {
-    QIcon icona;
-    for (const int scala : {1, 2, 3}) {
-        QPixmap figura = FiguraSvg(risorsa, QSize(lato * scala, lato * scala));
-        figura.setDevicePixelRatio(scala);
-        icona.addPixmap(figura);
-    }
-    return icona;
-}
-
-QIcon IconaFinestra() {
-    QIcon icona;
-    for (const int lato : {16, 24, 32, 48, 64, 128, 256}) {
-        const QString risorsa = lato <= 16 && QFile::exists(QStringLiteral(":/icona-16.svg"))
-                                    ? QStringLiteral(":/icona-16.svg")
-                                    : QStringLiteral(":/icona.svg");
-        icona.addPixmap(FiguraSvg(risorsa, QSize(lato, lato)));
-    }
-    return icona;
-}
-
 void ColoreDiSfondo(QWidget* widget, QPalette::ColorRole ruolo) {
     QPalette tavolozza = widget->palette();
     tavolozza.setColor(QPalette::Base, tavolozza.color(ruolo));
@@ -68,7 +46,10 @@ FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
     : QWidget(genitore), logica_(logica) {
     setObjectName(QStringLiteral("FrmCitta"));
     setWindowTitle(QStringLiteral("Mappix"));
-    setWindowIcon(IconaFinestra());
+    // The window icon at the two sizes a title bar and a task bar show; the
+    // menu and the task switcher take theirs from the installed icon theme.
+    setWindowIcon(IconaSvg(QStringLiteral(":/icona.svg"), {QSize(16, 16), QSize(32, 32)},
+                           QStringLiteral(":/icona-16.svg")));
     setFixedSize(kLarghezza, kAltezza);
     setFont(Carattere(Famiglia::MsSansSerif, kPuntiModulo));
     Costruisci();
@@ -130,7 +111,7 @@ QToolButton* FinestraCitta::NuovoPulsanteFigura(const char* nome, const ConTesto
     pulsante->setObjectName(QString::fromLatin1(nome));
     pulsante->setFont(Carattere(Famiglia::Arial, 14.25));
     pulsante->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    pulsante->setIcon(IconaSvg(figura, 32));
+    pulsante->setIcon(IconaSvg(figura, {QSize(32, 32)}));
     pulsante->setIconSize(QSize(32, 32));
     pulsante->setToolTip(suggerimento);
     pulsante->setText(stato.Caption);
@@ -404,23 +385,31 @@ void FinestraCitta::Impila() {
 }
 
 void FinestraCitta::SpecchiaRegistro() {
-    const QString& registro = logica_.Ctl.Text1.Text;
-    if (registro.size() == registroMostrato_.size() && registro == registroMostrato_) {
-        return;
-    }
-    // The log grows by appending: only the new piece goes into the widget.
-    if (registro.startsWith(registroMostrato_) && !registroMostrato_.isEmpty()) {
-        QString pezzo = registro.mid(registroMostrato_.size());
-        if (registroMostrato_.endsWith(QLatin1Char('\r')) && pezzo.startsWith(QLatin1Char('\n'))) {
-            pezzo.remove(0, 1);
+    const CasellaTesto& stato = logica_.Ctl.Text1;
+    const QString& registro = stato.Text;
+    if (stato.Riscritture != riscritturaMostrata_ || registro.size() < lunghezzaMostrata_) {
+        // A new player's log is only its header; laying out again the same
+        // header (a very long name) is the one cost worth skipping here.
+        const QString mostrato = TestoMostrato(registro);
+        if (text1_->toPlainText() != mostrato) {
+            text1_->setPlainText(mostrato);
+        }
+    } else if (registro.size() > lunghezzaMostrata_) {
+        // The log grows by appending: only the new piece goes into the widget.
+        QStringView pezzo = QStringView(registro).mid(lunghezzaMostrata_);
+        // A CR shown at the end already broke the line its LF completes.
+        if (lunghezzaMostrata_ > 0 && registro.at(lunghezzaMostrata_ - 1) == QLatin1Char('\r') &&
+            pezzo.startsWith(QLatin1Char('\n'))) {
+            pezzo = pezzo.mid(1);
         }
         QTextCursor cursore(text1_->document());
         cursore.movePosition(QTextCursor::End);
-        cursore.insertText(TestoMostrato(pezzo));
+        cursore.insertText(TestoMostrato(pezzo.toString()));
     } else {
-        text1_->setPlainText(TestoMostrato(registro));
+        return;
     }
-    registroMostrato_ = registro;
+    lunghezzaMostrata_ = registro.size();
+    riscritturaMostrata_ = stato.Riscritture;
     text1_->verticalScrollBar()->setValue(text1_->verticalScrollBar()->maximum());
 }
 

@@ -73,7 +73,11 @@ private:
     QGroupBox* framCitta_ = nullptr;
     QGroupBox* frmHelp_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
-    QString registroMostrato_;
+    // How much of the log the widget shows, and of which writing of it: the
+    // window keeps no second reference to the log text, so the logic's
+    // appends never copy it.
+    qsizetype lunghezzaMostrata_ = 0;
+    unsigned riscritturaMostrata_ = 0;
     QLineEdit* txtNome_ = nullptr;
     std::vector<QWidget*> impilati_;  // the window's children, topmost first
 };

@@ -1,8 +1,13 @@
 #include "immagine.h"
 
+#include <QApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+#include <utility>
 
 namespace mappix {
 
@@ -23,6 +28,51 @@ QPixmap FiguraSvg(const QString& risorsa, QSize pixelDispositivo) {
     }
     cache.insert(chiave, figura);
     return figura;
+}
+
+namespace {
+
+class MotoreIconaSvg : public QIconEngine {
+public:
+    MotoreIconaSvg(QString risorsa, QString piccola, QList<QSize> lati)
+        : risorsa_(std::move(risorsa)), piccola_(std::move(piccola)), lati_(std::move(lati)) {}
+
+    QPixmap pixmap(const QSize& lato, QIcon::Mode modo, QIcon::State /*stato*/) override {
+        const bool piccolo = !piccola_.isEmpty() && lato.width() <= 16 && lato.height() <= 16;
+        QPixmap figura = FiguraSvg(piccolo ? piccola_ : risorsa_, lato);
+        if (modo == QIcon::Normal || modo == QIcon::Active) {
+            return figura;
+        }
+        // Greyed or highlighted as the style draws any other icon.
+        QStyleOption opzione(0);
+        opzione.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(modo, figura, &opzione);
+    }
+
+    void paint(QPainter* pittore, const QRect& posto, QIcon::Mode modo,
+               QIcon::State stato) override {
+        const qreal rapporto = pittore->device()->devicePixelRatioF();
+        QPixmap figura = pixmap((QSizeF(posto.size()) * rapporto).toSize(), modo, stato);
+        figura.setDevicePixelRatio(rapporto);
+        pittore->drawPixmap(posto.topLeft(), figura);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode /*modo*/, QIcon::State /*stato*/) override {
+        return lati_;
+    }
+    QString key() const override { return QStringLiteral("mappix-svg"); }
+    QIconEngine* clone() const override { return new MotoreIconaSvg(*this); }
+
+private:
+    QString risorsa_;
+    QString piccola_;
+    QList<QSize> lati_;
+};
+
+}  // namespace
+
+QIcon IconaSvg(const QString& risorsa, const QList<QSize>& lati, const QString& piccola) {
+    return QIcon(new MotoreIconaSvg(risorsa, piccola, lati));
 }
 
 Immagine::Immagine(const QString& risorsa, bool bordo, QWidget* genitore)

@@ -3,6 +3,8 @@
 // screen's pixel ratio; repaints only copy that.
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -28,5 +30,11 @@ private:
 // The picture rendered at a size in device pixels; shared by every widget
 // that shows the same picture at the same size.
 QPixmap FiguraSvg(const QString& risorsa, QSize pixelDispositivo);
+
+// An icon drawn from an SVG resource only when Qt asks for a size, and at that
+// size in device pixels: no size that is never shown is rendered. It
+// advertises `lati` (the window system asks for each of them when a window
+// icon is set); `piccola`, when given, is drawn instead at 16 pixels and less.
+QIcon IconaSvg(const QString& risorsa, const QList<QSize>& lati, const QString& piccola = {});
 
 }  // namespace mappix
