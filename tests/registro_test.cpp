@@ -339,6 +339,11 @@ TEST_F(Registro, AbbandonoDopoTreClicValeZeroEDopoQuattroRisposteDieci) {
     EXPECT_TRUE(f.Ctl.Text1.Text.contains(QStringLiteral("\r\nTerminate 1 su 21 domande \r\n")));
     EXPECT_TRUE(f.Ctl.Text1.Text.endsWith(QStringLiteral("Punteggio prima di terminare: 2,50\r\n") +
                                           QString(69, QLatin1Char('-')) + kCrLf));
+    // The status labels that the clicks had written are emptied.
+    for (const ConTesto* etichetta :
+         {&f.Ctl.LblDom1, &f.Ctl.LblDom0, &f.Ctl.LblTentativi, &f.Ctl.LblNumDom}) {
+        EXPECT_EQ(etichetta->Caption, QString());
+    }
 
     f.OptCapolReg_Click();
     f.LbLReg_Click(5);

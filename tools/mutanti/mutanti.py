@@ -76,7 +76,7 @@ def copia_albero(sorgente, copia):
         if destinazione.exists() and destinazione.read_bytes() == file.read_bytes():
             continue
         destinazione.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(file, destinazione)
+        shutil.copyfile(file, destinazione)  # a fresh time, so the build sees the change
 
 
 def prova(build, test_dir, lavori, esclusi=ESCLUSI_CTEST):
