@@ -718,9 +718,9 @@ TEST_F(FinestraTest, OnlyAPressAndReleaseOnTheSameAreaOrMarkerAnswers) {
 // started at different moments ask in different orders.
 TEST(ServiziVeri, IlSemeVieneDallOrologio) {
     const auto sequenza = [](ServiziQt& s) {
-        std::vector<double> numeri;
-        for (int i = 0; i < 8; ++i) {
-            numeri.push_back(s.Rnd());
+        std::vector<double> numeri(8);
+        for (double& r : numeri) {
+            r = s.Rnd();
         }
         return numeri;
     };

@@ -91,7 +91,7 @@ public:
                 iniziaAccettato = ClicSu(e.punto);
                 break;
             case Tipo::ClicGiusto:
-                if (const auto guasto = ClicGiusto(); guasto) {
+                if (auto guasto = ClicGiusto(); guasto) {
                     return guasto;
                 }
                 break;
