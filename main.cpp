@@ -2,11 +2,19 @@
 
 #include "finestra.h"
 #include "frm_citta.h"
+#include "lingua.h"
 #include "servizi_qt.h"
 
 int main(int argc, char* argv[]) {
-    QApplication applicazione(argc, argv);
+    // The program has no command line: Qt sees only the program's name, so
+    // its own options (-reverse, -style, ...) take no effect. The environment
+    // (QT_QPA_PLATFORM and the like) still configures Qt.
+    char nome[] = "mappix";
+    int argcQt = 1;
+    char* argvQt[] = {argc > 0 ? argv[0] : nome, nullptr};
+    QApplication applicazione(argcQt, argvQt);
     QApplication::setApplicationName(QStringLiteral("Mappix"));
+    mappix::CaricaTraduzioniQt();
     Q_INIT_RESOURCE(mappix_assets);
 
     mappix::ServiziQt servizi;

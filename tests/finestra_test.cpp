@@ -36,6 +36,7 @@
 #include "oracolo.h"
 #include "servizi_finti.h"
 #include "servizi_qt.h"
+#include "terra.h"
 
 namespace mappix {
 namespace {
@@ -145,7 +146,24 @@ protected:
         ClicPunto(punto);
     }
     void Clic(const char* nome) { Clic(Di(nome)); }
-    void ClicArea(int i) { Clic(Di(Area(i))); }
+    // A click where a player aims for area i: on a random pixel of its
+    // region's land, away from San Marino's rectangle, which lies over its
+    // neighbours; area 21 is the land of Puglia inside its rectangle.
+    void ClicArea(int i) {
+        const int regione = i == 21 ? 15 : i;
+        QPoint punto;
+        for (int prova = 0; prova < 100; ++prova) {
+            punto = PuntoDiRegione(regione, caso_, i == 21 ? AreaPx(21) : QRect());
+            if ((i == 0 || !AreaPx(0).contains(punto)) && (i != 15 || !AreaPx(21).contains(punto)))
+                break;
+        }
+        ASSERT_GE(punto.x(), 0) << "no land of region " << regione << " on the map";
+        const QPoint inFinestra = Di("FramRegio")->mapTo(finestra_.get(), punto);
+        EXPECT_EQ(finestra_->childAt(inFinestra), Di(Area(i)))
+            << Area(i).toStdString() << " does not take a click on its land at " << punto.x() << ","
+            << punto.y();
+        ClicPunto(inFinestra);
+    }
     void ClicMarker(int i) { Clic(Di(Marker(i))); }
 
     void Scrivi(const QString& nome) {
@@ -249,9 +267,9 @@ protected:
     }
 
     ServiziFinti servizi_;
-    std::mt19937 caso_{5};
     std::unique_ptr<FrmCitta> logica_;
     std::unique_ptr<FinestraCitta> finestra_;
+    std::mt19937 caso_{7};
 };
 
 // ---------------------------------------------------------------- layout
@@ -403,14 +421,19 @@ TEST_F(FinestraTest, TheMapShowsThroughTheRegionAreas) {
 }
 
 TEST_F(FinestraTest, AreasAndMarkersSitAtTheirTablePlaces) {
+    Inizia();
+    Clic("OptReg");
     const QWidget* regio = Di("FramRegio");
     for (int i = 0; i < 22; ++i) {
         SCOPED_TRACE(Area(i).toStdString());
         const QWidget* area = Di(Area(i));
         EXPECT_EQ(area->parentWidget(), regio);
-        EXPECT_EQ(area->geometry(), AreaPx(i));
+        // Shaped as its land, it still lies over the main body of its region.
+        EXPECT_TRUE(area->geometry().intersects(AreaPx(i)));
         EXPECT_TRUE(area->isVisibleTo(regio));
     }
+    EXPECT_TRUE(Di(Area(0))->geometry().contains(AreaPx(0)));
+    Clic("CmdReset");
     const QWidget* citta = Di("FramCitta");
     for (int i = 1; i <= 107; ++i) {
         SCOPED_TRACE(Marker(i).toStdString());
@@ -555,35 +578,21 @@ TEST_F(FinestraTest, CmdResetLiesOverTheCornerOfFrame1) {
     EXPECT_FALSE(reset->isEnabled());
 }
 
-TEST_F(FinestraTest, InOverlapsTheAreaWithTheLowerIndexTakesTheClick) {
-    const QWidget* regio = Di("FramRegio");
-    int sovrapposte = 0;
-    for (int i = 0; i < 22; ++i) {
-        // Every area is reached at its centre.
-        EXPECT_EQ(regio->childAt(AreaPx(i).center()), Di(Area(i))) << Area(i).toStdString();
-        for (int j = i + 1; j < 22; ++j) {
-            const QRect comune = AreaPx(i).intersected(AreaPx(j));
-            if (comune.isEmpty()) {
-                continue;
-            }
-            ++sovrapposte;
-            EXPECT_EQ(regio->childAt(comune.center()), Di(Area(i)))
-                << Area(i).toStdString() << " over " << Area(j).toStdString();
-        }
-    }
-    EXPECT_GE(sovrapposte, 8);
-
-    // Where areas 17 and 21 overlap, a click is Calabria, not Puglia.
-    const QPoint calabria = Di(Area(17))->mapTo(finestra_.get(), QPoint(0, 0)) +
-                            (AreaPx(17).intersected(AreaPx(21)).center() - AreaPx(17).topLeft());
-    servizi_.casuali = {ServiziFinti::Scegli(17, 0, 20)};
+// San Marino's area keeps its whole rectangle, on top of the land around the
+// spot: a click there beside the spot is San Marino.
+TEST_F(FinestraTest, SanMarinosRectangleLiesOverItsNeighbours) {
+    servizi_.casuali = {ServiziFinti::Scegli(0, 0, 20)};
     Inizia();
     Clic("OptReg");
-    ASSERT_EQ(finestra_->childAt(calabria), Di(Area(17)));
-    ASSERT_EQ(Testo("LblDom0"), QStringLiteral("Calabria"));
-    ClicPunto(calabria);
-    EXPECT_TRUE(Log().endsWith(QStringLiteral("Tentativi 1 per la regione Calabria\r\n")));
-    EXPECT_EQ(logica_->NumDom, 2);
+    ASSERT_EQ(Testo("LblDom0"), QStringLiteral("Repubblica di San Marino"));
+    const QPoint vicino = PuntoDiRegione(7, caso_, AreaPx(0));
+    ASSERT_GE(vicino.x(), 0) << "no Emilia Romagna in San Marino's rectangle";
+    const QPoint inFinestra = Di("FramRegio")->mapTo(finestra_.get(), vicino);
+    EXPECT_EQ(finestra_->childAt(inFinestra), Di(Area(0)));
+    ClicPunto(inFinestra);
+    EXPECT_TRUE(
+        Log().endsWith(QStringLiteral("Tentativi 1 per la regione Repubblica di San "
+                                      "Marino\r\n")));
 }
 
 TEST_F(FinestraTest, TheSecondPugliaAreaCountsAsPuglia) {
@@ -620,15 +629,24 @@ TEST_F(FinestraTest, ClicksOnTheMapOutsideAreasOrBetweenMarkersDoNothing) {
     ClicSbagliato();  // one wrong click: counters at 2
     const QWidget* image1 = Di("Image1");
     const QRect mappa = image1->geometry();
+    // The sea and the neighbouring countries, white on the screen.
+    const QImage quadro = Di("FramRegio")->grab().toImage();
+    const auto bianco = [&quadro](QPoint p) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                if (quadro.pixelColor((p + QPoint(dx, dy)) * quadro.devicePixelRatio()) !=
+                    QColor(Qt::white)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
     int provati = 0;
     for (int y = mappa.top() + 3; y < mappa.bottom() - 3; y += 23) {
         for (int x = mappa.left() + 3; x < mappa.right() - 3; x += 29) {
             const QPoint p(x, y);
-            bool libero = true;
-            for (int i = 0; i < 22; ++i) {
-                libero = libero && !AreaPx(i).adjusted(-2, -2, 2, 2).contains(p);
-            }
-            if (!libero) {
+            if (!bianco(p)) {
                 continue;
             }
             const QPoint inFinestra = Di("FramRegio")->mapTo(finestra_.get(), p);

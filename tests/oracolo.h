@@ -7,8 +7,6 @@
 #include <QPoint>
 #include <QString>
 #include <cmath>
-#include <random>
-#include <vector>
 
 #include "dati/citta.h"
 #include "dati/mappa.h"
@@ -67,17 +65,3 @@ inline QPoint PuntoDiCitta(int c) {
 }
 
 }  // namespace oracolo
-
-// A point of region `regione` on the region map, in FramRegio's pixels at 1x:
-// the centre of one of its areas (Puglia has two), chosen at random.
-inline QPoint PuntoDiRegione(int regione, std::mt19937& caso) {
-    std::vector<const dati::Area*> aree;
-    for (const dati::Area& a : dati::kAree) {
-        if (a.regione == regione) {
-            aree.push_back(&a);
-        }
-    }
-    const dati::Area& a =
-        *aree.at(std::uniform_int_distribution<std::size_t>(0, aree.size() - 1)(caso));
-    return {oracolo::Px(a.left + a.width / 2), oracolo::Px(a.top + a.height / 2)};
-}

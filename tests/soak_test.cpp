@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QWindow>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -25,12 +27,24 @@
 #include "frm_citta.h"
 #include "oracolo.h"
 #include "servizi_finti.h"
+#include "terra.h"
 #include "testo_mostrato.h"
 
 namespace mappix {
 namespace {
 
-enum class Tipo { ClicControllo, ClicPunto, ClicGiusto, Scrivi, Cancella, Invio };
+enum class Tipo {
+    ClicControllo,
+    ClicPunto,
+    ClicGiusto,
+    Scrivi,
+    Cancella,
+    Invio,
+    // Keys as a keyboard sends them to the window, wherever the focus is.
+    Tasto,
+    Incolla,
+    Fuoco,
+};
 
 struct Evento {
     Tipo tipo;
@@ -53,6 +67,12 @@ std::string Descrivi(const Evento& e) {
             return "backspace";
         case Tipo::Invio:
             return "enter";
+        case Tipo::Tasto:
+            return "key " + e.nome.toStdString();
+        case Tipo::Incolla:
+            return "paste \"" + e.nome.toStdString() + "\"";
+        case Tipo::Fuoco:
+            return "focus " + e.nome.toStdString();
     }
     return {};
 }
@@ -100,6 +120,17 @@ public:
             case Tipo::Invio:
                 iniziaAccettato = Tastiera(e);
                 break;
+            case Tipo::Tasto:
+            case Tipo::Incolla:
+            case Tipo::Fuoco:
+                iniziaAccettato = TastoAlFuoco(e);
+                break;
+        }
+        // Posted events (focus changes, repaints, deferred deletes) are
+        // delivered as the real loop does: after every key, and after every
+        // tenth click, since painting the whole window costs more than the click.
+        if (e.tipo >= Tipo::Tasto || ++clic_ % 10 == 0) {
+            QCoreApplication::processEvents();
         }
         if (logica_.Ctl.Text1.Text.size() > registroPrima.size() &&
             logica_.Ctl.Text1.Text.endsWith(QStringLiteral("=\r\n\r\n"))) {
@@ -138,8 +169,12 @@ private:
         if (giusto < 0 || (!suCitta && !regio->isVisible())) {
             return std::nullopt;
         }
-        const QPoint punto = suCitta ? citta->mapTo(finestra_.get(), oracolo::PuntoDiCitta(giusto))
-                                     : regio->mapTo(finestra_.get(), PuntoDiRegione(giusto, caso_));
+        const QPoint terra =
+            suCitta ? oracolo::PuntoDiCitta(giusto) : PuntoDiRegione(giusto, caso_);
+        if (terra.x() < 0) {
+            return std::nullopt;
+        }
+        const QPoint punto = (suCitta ? citta : regio)->mapTo(finestra_.get(), terra);
         const QWidget* sotto = finestra_->childAt(punto);
         bool inCorso = false;
         for (const char* o : {"OptReg", "OptCapolReg", "OptCittaReg", "OptCapol", "OptCitta"}) {
@@ -196,6 +231,49 @@ private:
             return static_cast<int>(servizi_.messaggi.size()) == messaggiPrima;
         }
         return false;
+    }
+
+    // A key goes where the keyboard focus is, as Qt routes it. Only a visible
+    // "Inizia" may take it and restart the log: the focused "Inizia" pressed by
+    // a blank, or Enter in the name box, while no panel covers the start screen.
+    bool TastoAlFuoco(const Evento& e) {
+        const Controlli& c = logica_.Ctl;
+        const bool inizioScoperto =
+            !c.FramRegio.Visible && !c.FramCitta.Visible && !c.FrmHelp.Visible;
+        if (e.tipo == Tipo::Fuoco) {
+            if (QWidget* w = Widget(e.nome)) {
+                w->setFocus(Qt::TabFocusReason);
+            }
+            return false;
+        }
+        const QWidget* fuoco = finestra_->focusWidget();
+        const QString suFuoco = fuoco == nullptr ? QString() : fuoco->objectName();
+        const int messaggiPrima = static_cast<int>(servizi_.messaggi.size());
+        QWindow* finestra = finestra_->windowHandle();
+        bool premeInizia = false;
+        if (e.tipo == Tipo::Incolla) {
+            QGuiApplication::clipboard()->setText(e.nome);
+            QTest::keyClick(finestra, Qt::Key_V, Qt::ControlModifier);
+        } else if (e.nome == QLatin1String("Tab")) {
+            QTest::keyClick(finestra, Qt::Key_Tab);
+        } else if (e.nome == QLatin1String("Shift+Tab")) {
+            QTest::keyClick(finestra, Qt::Key_Backtab, Qt::ShiftModifier);
+        } else if (e.nome == QLatin1String("Space")) {
+            QTest::keyClick(finestra, Qt::Key_Space);
+            premeInizia = suFuoco == QLatin1String("CmdIniz");
+        } else if (e.nome == QLatin1String("Enter")) {
+            QTest::keyClick(finestra, Qt::Key_Return);
+            premeInizia = suFuoco == QLatin1String("TxtNome");
+        } else if (e.nome == QLatin1String("Escape")) {
+            QTest::keyClick(finestra, Qt::Key_Escape);
+        } else {
+            for (const QChar lettera : e.nome) {
+                QTest::keyClick(finestra, lettera.toLatin1());
+            }
+            premeInizia = suFuoco == QLatin1String("CmdIniz") && e.nome.contains(QLatin1Char(' '));
+        }
+        return premeInizia && inizioScoperto &&
+               static_cast<int>(servizi_.messaggi.size()) == messaggiPrima;
     }
 
     std::optional<std::string> Controlla(const QString& registroPrima, bool iniziaAccettato) {
@@ -321,9 +399,27 @@ private:
     ServiziSemeFisso servizi_;
     FrmCitta logica_;
     std::unique_ptr<FinestraCitta> finestra_;
-    std::mt19937 caso_;
+    std::mt19937 caso_{11};
     long controlli_ = 0;
+    long clic_ = 0;
 };
+
+const QStringList kTasti = {QStringLiteral("Tab"),    QStringLiteral("Shift+Tab"),
+                            QStringLiteral("Space"),  QStringLiteral("Enter"),
+                            QStringLiteral("Escape"), QStringLiteral("a b")};
+
+// One event in four is followed by a key, a paste or a focus move.
+template <typename Tra>
+void AggiungiTasti(std::vector<Evento>& eventi, Tra& tra) {
+    const int scelta = tra(100);
+    if (scelta < 18) {
+        eventi.push_back({Tipo::Tasto, kTasti[tra(kTasti.size())], {}});
+    } else if (scelta < 21) {
+        eventi.push_back({Tipo::Incolla, kNomi[tra(kNomi.size())], {}});
+    } else if (scelta < 25) {
+        eventi.push_back({Tipo::Fuoco, kControlli[tra(kControlli.size())], {}});
+    }
+}
 
 std::vector<Evento> Sequenza(unsigned seme, long quanti) {
     std::mt19937 g(seme);
@@ -350,6 +446,7 @@ std::vector<Evento> Sequenza(unsigned seme, long quanti) {
         } else {
             eventi.push_back({Tipo::Invio, {}, {}});
         }
+        AggiungiTasti(eventi, tra);
     }
     return eventi;
 }

@@ -1,5 +1,6 @@
 #include "etichetta.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -25,10 +26,24 @@ void Etichetta::impostaTesto(const QString& testo) {
     if (testo == testo_) {
         return;
     }
+    const QString vecchio = testo_;
     testo_ = testo;
     mostrato_ = TestoMostrato(Visibile(testo));
     adatta();
     update();
+    Annuncia(vecchio);
+}
+
+// A screen reader learns the new caption: as a new name, and as the text
+// replaced whole.
+void Etichetta::Annuncia(const QString& vecchio) {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    QAccessibleEvent nome(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nome);
+    QAccessibleTextUpdateEvent testo(this, 0, TestoMostrato(vecchio), TestoMostrato(testo_));
+    QAccessible::updateAccessibility(&testo);
 }
 
 // Only what could fit at the smallest size is laid out: a caption far longer

@@ -20,6 +20,9 @@ public:
     const QString& testo() const { return testo_; }
     void impostaAllineamento(Qt::Alignment allineamento);
     void impostaBordo(bool bordo);
+    // The control this label names, for a screen reader (a label's buddy).
+    void impostaCompagno(QWidget* compagno) { compagno_ = compagno; }
+    QWidget* compagno() const { return compagno_; }
 
     // The font actually used to draw the current caption.
     QFont carattereUsato() const;
@@ -34,6 +37,7 @@ protected:
 
 private:
     void adatta();
+    void Annuncia(const QString& vecchio);
     QString Visibile(const QString& testo) const;
 
     QString testo_;
@@ -42,6 +46,7 @@ private:
     bool bordo_ = false;
     QFont usato_;
     bool ovunque_ = false;
+    QWidget* compagno_ = nullptr;
 };
 
 // The smallest pixel size a caption is shrunk to.

@@ -10,20 +10,21 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "accessibile.h"
 #include "caratteri.h"
+#include "copertura.h"
 #include "etichetta.h"
 #include "immagine.h"
-#include "marcatore.h"
+#include "pannello_mappa.h"
 #include "servizi_qt.h"
 #include "testo_mostrato.h"
 
 namespace mappix {
 namespace {
-
-const QString kMappa = QStringLiteral(":/mappa.svg");
 
 void ColoreDiSfondo(QWidget* widget, QPalette::ColorRole ruolo) {
     QPalette tavolozza = widget->palette();
@@ -33,17 +34,18 @@ void ColoreDiSfondo(QWidget* widget, QPalette::ColorRole ruolo) {
 
 }  // namespace
 
-int Pixel(int twips) {
-    return static_cast<int>(std::lround(twips / double(kTwipPerPixel)));
+int Pixel(int twips, double scala) {
+    return static_cast<int>(std::lround(twips * scala / double(kTwipPerPixel)));
 }
 
-QRect RettangoloPixel(const Controllo& controllo) {
-    return {Pixel(controllo.Left), Pixel(controllo.Top), Pixel(controllo.Width),
-            Pixel(controllo.Height)};
+QRect RettangoloPixel(const Controllo& controllo, double scala) {
+    return {Pixel(controllo.Left, scala), Pixel(controllo.Top, scala),
+            Pixel(controllo.Width, scala), Pixel(controllo.Height, scala)};
 }
 
 FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
     : QWidget(genitore), logica_(logica) {
+    InstallaAccessibilita();
     setObjectName(QStringLiteral("FrmCitta"));
     setWindowTitle(QStringLiteral("Mappix"));
     // The window icon at the two sizes a title bar and a task bar show; the
@@ -55,12 +57,16 @@ FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
     Costruisci();
     logica_.Form_Load();
     Aggiorna();
+    // Letters typed at once go into the name box.
+    fuoco_.Naturale(Momento::Di(logica_.Ctl))->setFocus(Qt::OtherFocusReason);
 }
 
 template <typename Gestore>
 void FinestraCitta::Esegui(Gestore gestore) {
+    const Momento prima = Momento::Di(logica_.Ctl);
     gestore();
     Aggiorna();
+    fuoco_.Dopo(prima, Momento::Di(logica_.Ctl));
 }
 
 void FinestraCitta::Costruisci() {
@@ -70,10 +76,31 @@ void FinestraCitta::Costruisci() {
     CostruisciEsercizi();
     CostruisciAiuto();
     Impila();
+    fuoco_.Ordina();
+    segno_ = new SegnoFuoco(this);
+}
+
+bool FinestraCitta::Coperto(const QWidget* widget) const {
+    return widget->parentWidget() == this &&
+           std::find(coperti_.begin(), coperti_.end(), widget->objectName()) != coperti_.end();
+}
+
+void Rispecchia(QWidget* widget, const Controllo& stato, double scala) {
+    const QRect posto = RettangoloPixel(stato, scala);
+    if (widget->geometry() != posto) {
+        widget->setGeometry(posto);
+    }
+    if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
+        widget->setVisible(stato.Visible);
+    }
+    // The widget's own flag: a disabled frame disables its children by itself.
+    if (widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
+        widget->setEnabled(stato.Enabled);
+    }
 }
 
 void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
-    specchi_.emplace_back([widget, &stato] {
+    specchi_.emplace_back([this, widget, &stato] {
         const QRect posto = RettangoloPixel(stato);
         if (widget->geometry() != posto) {
             widget->setGeometry(posto);
@@ -81,9 +108,12 @@ void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
         if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
             widget->setVisible(stato.Visible);
         }
-        // The widget's own flag: a disabled frame disables its children by itself.
-        if (widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
-            widget->setEnabled(stato.Enabled);
+        // The widget's own flag: a disabled frame disables its children by
+        // itself. A covered control is disabled too: nobody sees it, so it
+        // must take no focus and no key.
+        const bool abilitato = stato.Enabled && !Coperto(widget);
+        if (widget->isEnabledTo(widget->parentWidget()) != abilitato) {
+            widget->setEnabled(abilitato);
         }
     });
 }
@@ -161,40 +191,21 @@ void FinestraCitta::CostruisciMappe() {
     Controlli& c = logica_.Ctl;
     const QFont titolo = Carattere(Famiglia::TimesNewRoman, 11.25);
 
-    framRegio_ = new QGroupBox(c.FramRegio.Caption, this);
-    framRegio_->setObjectName(QStringLiteral("FramRegio"));
-    framRegio_->setFont(titolo);
-    framRegio_->setAutoFillBackground(true);
-    Specchia(framRegio_, c.FramRegio);
-    auto* image1 = new Immagine(kMappa, true, framRegio_);
-    image1->setObjectName(QStringLiteral("Image1"));
-    Specchia(image1, c.Image1);
-    // The lower index lies on top where two areas overlap.
-    for (int i = kNumAree - 1; i >= 0; --i) {
-        auto* area = new Etichetta(framRegio_);
-        area->setObjectName(QStringLiteral("LbLReg(%1)").arg(i));
-        Specchia(area, c.LbLReg[static_cast<std::size_t>(i)]);
-        connect(area, &Etichetta::clicked, this, [this, i] {
-            Esegui([this, i] { logica_.LbLReg_Click(static_cast<int16_t>(i)); });
-        });
-    }
+    auto* regio = new PannelloRegioni(
+        c, [this](int i) { Esegui([this, i] { logica_.LbLReg_Click(static_cast<int16_t>(i)); }); },
+        this);
+    regio->setFont(titolo);
+    Specchia(regio, c.FramRegio);
+    specchi_.emplace_back([regio] { regio->Specchia(); });
+    framRegio_ = regio;
 
-    framCitta_ = new QGroupBox(c.FramCitta.Caption, this);
-    framCitta_->setObjectName(QStringLiteral("FramCitta"));
-    framCitta_->setFont(titolo);
-    framCitta_->setAutoFillBackground(true);
-    Specchia(framCitta_, c.FramCitta);
-    auto* image2 = new Immagine(kMappa, true, framCitta_);
-    image2->setObjectName(QStringLiteral("Image2"));
-    Specchia(image2, c.Image2);
-    for (int i = 1; i <= kNumCitta; ++i) {
-        auto* marcatore = new Marcatore(framCitta_);
-        marcatore->setObjectName(QStringLiteral("LblCit(%1)").arg(i));
-        Specchia(marcatore, c.LblCit[static_cast<std::size_t>(i)]);
-        connect(marcatore, &Marcatore::clicked, this, [this, i] {
-            Esegui([this, i] { logica_.LblCit_Click(static_cast<int16_t>(i)); });
-        });
-    }
+    auto* citta = new PannelloCitta(
+        c, [this](int i) { Esegui([this, i] { logica_.LblCit_Click(static_cast<int16_t>(i)); }); },
+        this);
+    citta->setFont(titolo);
+    Specchia(citta, c.FramCitta);
+    specchi_.emplace_back([citta] { citta->Specchia(); });
+    framCitta_ = citta;
 }
 
 void FinestraCitta::CostruisciInizio() {
@@ -221,13 +232,8 @@ void FinestraCitta::CostruisciInizio() {
     connect(txtNome_, &QLineEdit::textEdited, this, [this](const QString& testo) {
         Esegui([this, &testo] { logica_.TxtNome_Change(testo); });
     });
-    // Enter in the name box presses "Inizia", but only where the player can see it.
-    connect(txtNome_, &QLineEdit::returnPressed, this, [this] {
-        const Controlli& stato = logica_.Ctl;
-        if (!stato.FramRegio.Visible && !stato.FramCitta.Visible && !stato.FrmHelp.Visible) {
-            PremiInizia();
-        }
-    });
+    // Enter in the name box presses "Inizia"; a covered name box takes no keys.
+    connect(txtNome_, &QLineEdit::returnPressed, this, &FinestraCitta::PremiInizia);
     impilati_.push_back(txtNome_);
 
     auto* cmdHlp =
@@ -247,8 +253,11 @@ void FinestraCitta::CostruisciInizio() {
     image4->setToolTip(crediti);
     Specchia(image4, c.Image4);
     impilati_.push_back(image4);
+    // The invitation above the name box is what names it for a screen reader.
     NuovaEtichetta("Label1", this, c.Label1, Carattere(Famiglia::MsSansSerif, 13.5),
-                   Qt::AlignHCenter | Qt::AlignTop, false);
+                   Qt::AlignHCenter | Qt::AlignTop, false)
+        ->impostaCompagno(txtNome_);
+    txtNome_->setAccessibleName(TestoMostrato(c.Label1.Caption));
     auto* image3 = new Immagine(QStringLiteral(":/decorazione.svg"), false, this);
     image3->setObjectName(QStringLiteral("Image3"));
     Specchia(image3, c.Image3);
@@ -368,16 +377,12 @@ void FinestraCitta::CostruisciAiuto() {
 }
 
 void FinestraCitta::Impila() {
-    const char* dallAlto[] = {"FrmHelp",   "CmdNuovo",     "CmdFine", "FramRegio", "CmdReset",
-                              "FramCitta", "ProgressBar1", "Frame1",  "Text1",     "CmdIniz",
-                              "TxtNome",   "CmdHlp",       "Label2",  "LblNote",   "LblTotTent",
-                              "LblNumDom", "LblTentativi", "LblDom0", "LblDom1",   "LblNome",
-                              "LbLInfo",   "Image4",       "Label1",  "Image3"};
     impilati_.push_back(framRegio_);
     impilati_.push_back(framCitta_);
-    for (auto nome = std::rbegin(dallAlto); nome != std::rend(dallAlto); ++nome) {
+    // From the bottom up: each raise puts one more control on top.
+    for (std::size_t i = kDallAlto.size(); i-- > 0;) {
         for (QWidget* widget : impilati_) {
-            if (widget->objectName() == QLatin1String(*nome)) {
+            if (widget->objectName() == QLatin1String(kDallAlto[i])) {
                 widget->raise();
             }
         }
@@ -414,12 +419,28 @@ void FinestraCitta::SpecchiaRegistro() {
 }
 
 void FinestraCitta::PremiInizia() {
-    Esegui([this] { logica_.CmdIniz_Click(); });
+    const Momento prima = Momento::Di(logica_.Ctl);
+    logica_.CmdIniz_Click();
+    // Refused, the start screen stays as it was; accepted, the exercise
+    // choice is shown and the player picks from it next.
+    Momento dopo = Momento::Di(logica_.Ctl);
+    dopo.inizioAccettato = !dopo.inizio;
+    // The name is about to be rewritten in capitals: a name box that kept the
+    // focus meanwhile would lay a long name out once more for the input method.
+    if (dopo.inizioAccettato && focusWidget() == txtNome_) {
+        txtNome_->clearFocus();
+    }
+    Aggiorna();
+    fuoco_.Dopo(prima, dopo);
 }
 
 void FinestraCitta::Aggiorna() {
+    coperti_ = Coperti(logica_.Ctl);
     for (const auto& specchio : specchi_) {
         specchio();
+    }
+    if (segno_ != nullptr) {
+        segno_->Rinfresca();
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "controlli.h"
 #include "frm_citta.h"
+#include "fuoco.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -24,9 +25,13 @@ namespace mappix {
 class Etichetta;
 class Marcatore;
 
-// Twips to pixels at 96 dots per inch.
-int Pixel(int twips);
-QRect RettangoloPixel(const Controllo& controllo);
+// Twips to pixels at 96 dots per inch, times the window's scale (1 on every
+// screen that holds the whole window).
+int Pixel(int twips, double scala = 1.0);
+QRect RettangoloPixel(const Controllo& controllo, double scala = 1.0);
+// Puts a widget where the control state says (at a scale of the layout, 1 the
+// design), shown or hidden, enabled or not.
+void Rispecchia(QWidget* widget, const Controllo& stato, double scala = 1.0);
 
 class FinestraCitta : public QWidget {
     Q_OBJECT
@@ -65,6 +70,7 @@ private:
     void Specchia(QWidget* widget, const Controllo& stato);
     void SpecchiaRegistro();
     void PremiInizia();
+    bool Coperto(const QWidget* widget) const;
 
     FrmCitta& logica_;
     std::vector<std::function<void()>> specchi_;
@@ -80,6 +86,9 @@ private:
     unsigned riscritturaMostrata_ = 0;
     QLineEdit* txtNome_ = nullptr;
     std::vector<QWidget*> impilati_;  // the window's children, topmost first
+    std::vector<QString> coperti_;    // the window's controls under a visible panel
+    GuidaFuoco fuoco_{this};
+    SegnoFuoco* segno_ = nullptr;
 };
 
 class ServiziQt;

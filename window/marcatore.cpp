@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "forme_regioni.h"
+
 namespace mappix {
 
 Marcatore::Marcatore(QWidget* genitore) : Cliccabile(genitore) {
@@ -11,9 +13,23 @@ Marcatore::Marcatore(QWidget* genitore) : Cliccabile(genitore) {
 void Marcatore::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pittore(this);
     pittore.setRenderHint(QPainter::Antialiasing);
+    const QColor testo = palette().color(QPalette::ButtonText);
+    const QPointF centro = QRectF(rect()).center();
     pittore.setPen(Qt::NoPen);
-    pittore.setBrush(palette().color(QPalette::ButtonText));
-    pittore.drawEllipse(QRectF(rect()).center(), kDiametro / 2, kDiametro / 2);
+    // Under a theme whose button text does not stand out on the map (a light
+    // one under a dark style, on the white sea), a ring in the contrasting
+    // colour outlines the dot; the dot keeps the theme's colour inside it.
+    double raggio = kDiametro / 2;
+    if (!SpiccaSullaMappa(testo)) {
+        const QColor anello = Contrasto(testo, Qt::black) > Contrasto(testo, Qt::white)
+                                  ? QColor(Qt::black)
+                                  : QColor(Qt::white);
+        pittore.setBrush(anello);
+        pittore.drawEllipse(centro, raggio + kAnello / 2, raggio + kAnello / 2);
+        raggio -= kAnello / 2;
+    }
+    pittore.setBrush(testo);
+    pittore.drawEllipse(centro, raggio, raggio);
 }
 
 }  // namespace mappix

@@ -1,5 +1,6 @@
 // A city marker: a small filled dot in the button-text colour, centred in its
-// transparent cell, that takes clicks.
+// transparent cell, that takes clicks; outlined where that colour would not
+// stand out on the map.
 #pragma once
 
 #include "cliccabile.h"
@@ -13,6 +14,7 @@ public:
     explicit Marcatore(QWidget* genitore = nullptr);
 
     static constexpr double kDiametro = 6.0;
+    static constexpr double kAnello = 2.0;  // width of the ring that outlines a light dot
 
 protected:
     void paintEvent(QPaintEvent* evento) override;

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -23,6 +24,7 @@
 #endif
 
 #include "finestra.h"
+#include "forme_regioni.h"
 #include "frm_citta.h"
 #include "servizi_finti.h"
 
@@ -191,6 +193,56 @@ void RidisegnoMappa(benchmark::State& stato) {
                                 : "per iteration: the region map panel painted at pixel ratio 1");
 }
 BENCHMARK(RidisegnoMappa)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The region areas' shapes, made once when the region panel first shows:
+// reading the map's outlines, then the land of every region at the map's size.
+void LetturaContorni(benchmark::State& stato) {
+    QFile file(QStringLiteral(":/mappa.svg"));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray svg = file.readAll();
+    for (auto _ : stato) {
+        benchmark::DoNotOptimize(LeggiTratti(svg));
+    }
+    stato.SetLabel("the region outlines read from the map once");
+}
+BENCHMARK(LetturaContorni)->Unit(benchmark::kMillisecond);
+
+void TerreDelleAree(benchmark::State& stato) {
+    const auto& tratti = TrattiMappa();
+    for (auto _ : stato) {
+        benchmark::DoNotOptimize(TerreInPixel(tratti, QSize(602, 652)));
+    }
+    stato.SetLabel("the land of every region at the map's size");
+}
+BENCHMARK(TerreDelleAree)->Unit(benchmark::kMillisecond);
+
+// One click on the region map as the window gets it, without the repaint:
+// finding the shaped area under the pointer and judging the answer (a wrong
+// one, so the question stays).
+void GiudizioClic(benchmark::State& stato) {
+    Partita partita;
+    partita.Clic(QStringLiteral("OptReg"));
+    QWidget* area = partita.finestra->findChild<QWidget*>(
+        QStringLiteral("LbLReg(%1)").arg(partita.logica.RegDom == 3 ? 4 : 3));
+    const QPoint punto = area->mapTo(partita.finestra.get(), area->mask().begin()->center());
+    int giudicati = 0;
+    for (auto _ : stato) {
+        const int16_t prima = partita.logica.TotTentativi;
+        QTest::mouseClick(partita.finestra->windowHandle(), Qt::LeftButton, {}, punto);
+        giudicati += partita.logica.TotTentativi == prima + 1 ? 1 : 0;
+        if (partita.logica.TotTentativi > 30000) {  // a fresh exercise before the counter tops out
+            stato.PauseTiming();
+            partita.Clic(QStringLiteral("CmdReset"));
+            partita.Clic(QStringLiteral("OptReg"));
+            stato.ResumeTiming();
+        }
+    }
+    if (giudicati != static_cast<int>(stato.iterations())) {
+        stato.SkipWithError("a click on the area's land was not judged");
+    }
+    stato.SetLabel("one click on a region's land judged without repaint");
+}
+BENCHMARK(GiudizioClic)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace mappix

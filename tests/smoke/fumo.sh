@@ -319,7 +319,9 @@ caso_gioco() {
     pannello_x=$(px 90) pannello_y=$(px 90)
     mapfile -t regioni < <(nomi_regioni)
     [ "${#regioni[@]}" -eq 21 ] || fallito "read ${#regioni[@]} region names from $procedure, expected 21"
-    aree | punti_liberi basso >"$tmp/punti_aree"
+    # a random land pixel of each area's region, read off the drawn map
+    "${FUMO_PUNTI_TERRA:-$(dirname "$programma")/tests/punti_terra}" "$RANDOM" >"$tmp/punti_aree" ||
+        fallito "no land pixels from punti_terra (set FUMO_PUNTI_TERRA)"
     [ "$(wc -l <"$tmp/punti_aree")" -eq 22 ] || fallito "read $(wc -l <"$tmp/punti_aree") region areas from $disposizione, expected 22"
     ! grep -q -- ' -' "$tmp/punti_aree" || fallito "an area is entirely covered by the areas above it: $(grep -- ' -' "$tmp/punti_aree")"
 
