@@ -1,11 +1,17 @@
 #include <QApplication>
+#include <cstdio>
 
 #include "finestra.h"
 #include "frm_citta.h"
 #include "lingua.h"
+#include "schermo_presente.h"
 #include "servizi_qt.h"
 
 int main(int argc, char* argv[]) {
+    if (!mappix::SchermoPresente()) {
+        std::fputs(mappix::kMessaggioSenzaSchermo, stderr);
+        return 1;
+    }
     // The program has no command line: Qt sees only the program's name, so
     // its own options (-reverse, -style, ...) take no effect. The environment
     // (QT_QPA_PLATFORM and the like) still configures Qt.

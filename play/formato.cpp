@@ -36,4 +36,24 @@ qsizetype CaratteriVisibili(const QString& testo) {
     return conteggio;
 }
 
+QString SuUnaRiga(const QString& testo) {
+    QString riga;
+    riga.reserve(testo.size());
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        const QChar carattere = testo.at(i);
+        const QChar::Category categoria = carattere.category();
+        if (categoria == QChar::Other_Control || categoria == QChar::Separator_Line ||
+            categoria == QChar::Separator_Paragraph) {
+            if (carattere == QLatin1Char('\r') && i + 1 < testo.size() &&
+                testo.at(i + 1) == QLatin1Char('\n')) {
+                ++i;
+            }
+            riga.append(QLatin1Char(' '));
+        } else {
+            riga.append(carattere);
+        }
+    }
+    return riga;
+}
+
 }  // namespace mappix

@@ -18,5 +18,8 @@ QString TestoOra(const QTime& ora, const QLocale& locale);
 // Characters as a reader sees them: a letter with combining accents, an emoji
 // sequence or a CR LF pair counts once.
 qsizetype CaratteriVisibili(const QString& testo);
+// The text as one line: each line break (CR LF counts as one), tab and other
+// control character becomes a blank; everything else stays as it is.
+QString SuUnaRiga(const QString& testo);
 
 }  // namespace mappix

@@ -172,8 +172,10 @@ void FrmCitta::CmdHlpFine_Click() {
     Ctl.FrmHelp.Visible = false;
 }
 
+// A name is one line, whatever was typed or pasted: it can never add a line
+// to the greeting or the log.
 void FrmCitta::TxtNome_Change(const QString& testo) {
-    Ctl.TxtNome.Text = testo;
+    Ctl.TxtNome.Text = SuUnaRiga(testo);
 }
 
 std::optional<Esercizio> FrmCitta::EsercizioInCorso() const {

@@ -6,17 +6,20 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 #include <cmath>
@@ -26,10 +29,13 @@
 #include <string>
 #include <vector>
 
+#include "dati/controlli.h"
 #include "etichetta.h"
 #include "frm_citta.h"
 #include "marcatore.h"
+#include "oracolo.h"
 #include "servizi_finti.h"
+#include "servizi_qt.h"
 #include "terra.h"
 
 namespace mappix {
@@ -72,200 +78,16 @@ bool Discende(const QWidget* w, const QWidget* antenato) {
     return false;
 }
 
-// The control table after the window has loaded (the help panel moved).
-struct Posto {
-    const char* nome;
-    const char* contenitore;
-    int left, top, width, height;
-};
-
-constexpr Posto kPosti[] = {
-    {"LblNome", "FrmCitta", 9450, 90, 3495, 1035},
-    {"CmdNuovo", "FrmCitta", 13050, 90, 960, 1035},
-    {"CmdFine", "FrmCitta", 14055, 90, 960, 1035},
-    {"LblDom1", "FrmCitta", 9450, 1245, 5580, 1005},
-    {"LblDom0", "FrmCitta", 9435, 2265, 5580, 780},
-    {"LblTentativi", "FrmCitta", 9450, 3120, 5580, 645},
-    {"LblTotTent", "FrmCitta", 9450, 3825, 5580, 420},
-    {"LblNumDom", "FrmCitta", 9450, 4320, 5580, 420},
-    {"ProgressBar1", "FrmCitta", 9456, 4908, 5580, 324},
-    {"Frame1", "FrmCitta", 9450, 5310, 5580, 1680},
-    {"OptReg", "Frame1", 135, 225, 2490, 420},
-    {"OptCapolReg", "Frame1", 135, 697, 2490, 420},
-    {"OptCittaReg", "Frame1", 135, 1170, 2490, 420},
-    {"OptCapol", "Frame1", 2970, 225, 2490, 420},
-    {"OptCitta", "Frame1", 2970, 697, 2490, 420},
-    {"CmdReset", "FrmCitta", 12420, 6480, 2490, 420},
-    {"LblNote", "FrmCitta", 9450, 7110, 5595, 915},
-    {"Text1", "FrmCitta", 9450, 8100, 5550, 2085},
-    {"Image4", "FrmCitta", 180, 180, 2175, 1560},
-    {"Label2", "FrmCitta", 1260, 495, 960, 1005},
-    {"LbLInfo", "FrmCitta", 3600, 270, 4650, 2355},
-    {"Label1", "FrmCitta", 3600, 2835, 4650, 1140},
-    {"Image3", "FrmCitta", 405, 3060, 2895, 2835},
-    {"TxtNome", "FrmCitta", 3600, 4140, 4650, 600},
-    {"CmdHlp", "FrmCitta", 4005, 4950, 1230, 1050},
-    {"CmdIniz", "FrmCitta", 6525, 4950, 1230, 1050},
-    {"FrmHelp", "FrmCitta", 3195, 135, 6000, 6045},
-    {"Text2", "FrmHelp", 135, 270, 5685, 5055},
-    {"CmdHlpFine", "FrmHelp", 135, 5445, 5685, 465},
-    {"FramRegio", "FrmCitta", 90, 90, 9285, 10140},
-    {"Image1", "FramRegio", 90, 270, 9030, 9780},
-    {"FramCitta", "FrmCitta", 90, 90, 9285, 10140},
-    {"Image2", "FramCitta", 90, 270, 9030, 9780},
-};
-
-struct AreaTw {
-    int left, top, width, height;
-};
-
-constexpr AreaTw kAree[22] = {
-    {4410, 3195, 195, 195},    // 0 Repubblica di San Marino
-    {495, 1440, 645, 330},     // 1 Valle d'Aosta
-    {720, 1755, 960, 1005},    // 2 Piemonte
-    {1800, 1170, 1275, 1050},  // 3 Lombardia
-    {3150, 450, 1005, 1005},   // 4 Trentino Alto Adige
-    {4545, 855, 780, 690},     // 5 Friuli Venezia Giulia
-    {3330, 1530, 1185, 780},   // 6 Veneto
-    {2430, 2340, 1950, 735},   // 7 Emilia Romagna
-    {1215, 2745, 1230, 465},   // 8 Liguria
-    {2970, 3150, 1095, 1320},  // 9 Toscana
-    {4815, 3375, 645, 870},    // 10 Marche
-    {4185, 3780, 645, 690},    // 11 Umbria
-    {4005, 4590, 1095, 1095},  // 12 Lazio
-    {5130, 4365, 825, 780},    // 13 Abruzzo
-    {5715, 5130, 645, 375},    // 14 Molise
-    {6660, 5040, 960, 825},    // 15 Puglia
-    {5670, 5580, 1005, 1185},  // 16 Campania
-    {6975, 6930, 825, 1860},   // 17 Calabria
-    {6795, 5895, 690, 960},    // 18 Basilicata
-    {4500, 8415, 2130, 1365},  // 19 Sicilia
-    {1440, 5715, 1050, 2130},  // 20 Sardegna
-    {7560, 5535, 1365, 1455},  // 21 Puglia (second area, the south-east tip)
-};
-
-struct PuntoTw {
-    int left, top;
-};
-
-// Index 0 is unused: markers are numbered like the cities.
-constexpr PuntoTw kMarker[108] = {
-    {0, 0},       {1095, 1980},  // 1 Torino
-    {1545, 1755},                // 2 Novara
-    {945, 2700},                 // 3 Cuneo
-    {1620, 2340},                // 4 Alessandria
-    {1395, 2520},                // 5 Asti
-    {1260, 1710},                // 6 Biella
-    {1440, 2025},                // 7 Vercelli
-    {1530, 1305},                // 8 Verbano-Cusio-Ossola
-    {2070, 1800},                // 9 Milano
-    {2340, 1575},                // 10 Bergamo
-    {2880, 1665},                // 11 Brescia
-    {1980, 1530},                // 12 Como
-    {2610, 2025},                // 13 Cremona
-    {2250, 1350},                // 14 Lecco
-    {2340, 1890},                // 15 Lodi
-    {3240, 2160},                // 16 Mantova
-    {2025, 2070},                // 17 Pavia
-    {2520, 1215},                // 18 Sondrio
-    {1755, 1440},                // 19 Varese
-    {3555, 1215},                // 20 Trento
-    {3600, 855},                 // 21 Bolzano
-    {5355, 1665},                // 22 Trieste
-    {5040, 1260},                // 23 Udine
-    {4680, 1305},                // 24 Pordenone
-    {5175, 1440},                // 25 Gorizia
-    {4320, 1890},                // 26 Venezia
-    {4275, 1215},                // 27 Belluno
-    {4095, 1935},                // 28 Padova
-    {4005, 2160},                // 29 Rovigo
-    {4320, 1665},                // 30 Treviso
-    {3420, 1800},                // 31 Verona
-    {4050, 1665},                // 32 Vicenza
-    {3645, 2610},                // 33 Bologna
-    {3870, 2430},                // 34 Ferrara
-    {4140, 2970},                // 35 Forli'
-    {3330, 2565},                // 36 Modena
-    {2880, 2430},                // 37 Parma
-    {2565, 2250},                // 38 Piacenza
-    {4185, 2745},                // 39 Ravenna
-    {3150, 2520},                // 40 Reggio Emilia
-    {4275, 3105},                // 41 Cesena
-    {4455, 3015},                // 42 Rimini
-    {4455, 3240},                // 43 San Marino
-    {1935, 2790},                // 44 Genova
-    {1260, 3150},                // 45 Imperia
-    {2475, 3015},                // 46 La Spezia
-    {1485, 2880},                // 47 Savona
-    {3780, 3510},                // 48 Firenze
-    {4005, 3645},                // 49 Arezzo
-    {3555, 4275},                // 50 Grosseto
-    {2970, 3735},                // 51 Livorno
-    {3105, 3330},                // 52 Lucca
-    {2790, 3060},                // 53 Massa
-    {2970, 3510},                // 54 Pisa
-    {3330, 3240},                // 55 Pistoia
-    {3735, 3285},                // 56 Prato
-    {3690, 3870},                // 57 Siena
-    {2655, 2925},                // 58 Carrara
-    {4590, 4320},                // 59 Terni
-    {5175, 3465},                // 60 Ancona
-    {5265, 4095},                // 61 Ascoli Piceno
-    {5175, 3780},                // 62 Macerata
-    {4635, 3420},                // 63 Urbino
-    {4815, 3285},                // 64 Pesaro
-    {4410, 5085},                // 65 Roma
-    {5130, 5310},                // 66 Frosinone
-    {4860, 5355},                // 67 Latina
-    {4770, 4635},                // 68 Rieti
-    {4185, 4680},                // 69 Viterbo
-    {5265, 4635},                // 70 L'Aquila
-    {5715, 4770},                // 71 Chieti
-    {5715, 4545},                // 72 Pescara
-    {5400, 4365},                // 73 Teramo
-    {6120, 5265},                // 74 Campobasso
-    {5805, 5265},                // 75 Isernia
-    {5760, 5940},                // 76 Napoli
-    {6210, 5940},                // 77 Avellino
-    {6165, 5715},                // 78 Benevento
-    {6165, 6165},                // 79 Salerno
-    {5895, 5715},                // 80 Caserta
-    {6930, 6165},                // 81 Potenza
-    {7425, 6255},                // 82 Matera
-    {7560, 5715},                // 83 Bari
-    {8415, 6210},                // 84 Brindisi
-    {6750, 5490},                // 85 Foggia
-    {8685, 6570},                // 86 Lecce
-    {7920, 6345},                // 87 Taranto
-    {7470, 7650},                // 88 Catanzaro
-    {7245, 7425},                // 89 Cosenza
-    {7830, 7515},                // 90 Crotone
-    {6795, 8505},                // 91 Reggio Calabria
-    {7200, 7920},                // 92 Vibo Valentia
-    {5130, 8460},                // 93 Palermo
-    {5220, 9180},                // 94 Agrigento
-    {5625, 9090},                // 95 Caltanissetta
-    {6345, 8955},                // 96 Catania
-    {5850, 8955},                // 97 Enna
-    {6660, 8460},                // 98 Messina
-    {6030, 9495},                // 99 Ragusa
-    {6435, 9360},                // 100 Siracusa
-    {4500, 8595},                // 101 Trapani
-    {1980, 7470},                // 102 Cagliari
-    {2070, 6480},                // 103 Nuoro
-    {1710, 6885},                // 104 Oristano
-    {1665, 6120},                // 105 Sassari
-    {720, 1620},                 // 106 Aosta
-    {4410, 3915},                // 107 Perugia
-};
+using oracolo::U;
 
 QRect AreaPx(int i) {
-    const AreaTw& a = kAree[i];
+    const dati::Area& a = dati::kAree.at(static_cast<std::size_t>(i));
     return PxRect(a.left, a.top, a.width, a.height);
 }
 
 QRect MarkerPx(int i) {
-    return PxRect(kMarker[i].left, kMarker[i].top, 120, 180);
+    const dati::PuntoMarcatore& m = dati::kMarcatori.at(static_cast<std::size_t>(i));
+    return PxRect(m.left, m.top, dati::kLarghezzaMarcatore, dati::kAltezzaMarcatore);
 }
 
 // What a click that must do nothing could change.
@@ -384,12 +206,22 @@ protected:
                 servizi_.beep};
     }
 
-    QString NomeCitta(int c) const {
-        const std::string_view nome = logica_->Modulo.NomeCitta(static_cast<int16_t>(c));
-        return QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size()));
+    static QString NomeCitta(int c) { return U(dati::kCitta.at(static_cast<std::size_t>(c)).nome); }
+
+    // The area or marker that answers the question on screen.
+    int Giusto() const {
+        return oracolo::Risposta(Testo("LblDom1"), Testo("LblDom0"), Di("FramCitta")->isVisible());
     }
-    QString NomeRegione(int r) const {
-        return QString::fromStdString(logica_->Modulo.Regioni.at(static_cast<std::size_t>(r)));
+    // A click on a point of region r of the region map, as a player aims.
+    void ClicRegione(int r) {
+        ClicPunto(Di("FramRegio")->mapTo(finestra_.get(), PuntoDiRegione(r, caso_)));
+    }
+    void ClicGiusto() {
+        Di("FramCitta")->isVisible() ? ClicMarker(Giusto()) : ClicRegione(Giusto());
+    }
+    void ClicSbagliato() {
+        Di("FramCitta")->isVisible() ? ClicMarker(Giusto() % 107 + 1)
+                                     : ClicRegione((Giusto() + 1) % 21);
     }
 
     // The caption of a label fits its text rectangle with the font the label
@@ -443,7 +275,7 @@ protected:
 // ---------------------------------------------------------------- layout
 
 TEST_F(FinestraTest, EveryControlSitsAtItsTablePlaceInItsContainer) {
-    for (const Posto& p : kPosti) {
+    for (const dati::Posto& p : dati::kPosti) {
         SCOPED_TRACE(p.nome);
         const QWidget* w = Di(p.nome);
         EXPECT_EQ(w->geometry(), PxRect(p.left, p.top, p.width, p.height));
@@ -451,55 +283,6 @@ TEST_F(FinestraTest, EveryControlSitsAtItsTablePlaceInItsContainer) {
         EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(p.contenitore));
     }
 }
-
-enum class Tipo { Sans, Serif, Mono };
-
-struct Aspetto {
-    const char* nome;
-    const char* testo;
-    const char* suggerimento;
-    Tipo tipo;
-    int pixel;  // the point size at 96 dots per inch
-    bool grassetto;
-};
-
-constexpr Aspetto kAspetti[] = {
-    {"LblNome", "", "", Tipo::Sans, 18, false},
-    {"CmdNuovo", "Nuovo", " Cambia giocatore ", Tipo::Sans, 19, false},
-    {"CmdFine", "Esci", " Fine - Termina il programma ", Tipo::Sans, 19, false},
-    {"LblDom1", "", "", Tipo::Sans, 24, false},
-    {"LblDom0", "", "", Tipo::Sans, 32, false},
-    {"LblTentativi", "", "", Tipo::Sans, 24, false},
-    {"LblTotTent", "", "", Tipo::Sans, 24, false},
-    {"LblNumDom", "", "", Tipo::Sans, 24, false},
-    {"OptReg", "Dov'e' la Regione", " Individua dove si trova la regione indicata ", Tipo::Sans, 13,
-     false},
-    {"OptCapolReg", "Capoluogo di  Regione",
-     " Individua di quale regione è capoluogo la città indicata ", Tipo::Sans, 13, false},
-    {"OptCittaReg", "Città di Regione", " Individua in quale regione si trova la città indicata ",
-     Tipo::Sans, 13, false},
-    {"OptCapol", "Dov'e' il Capoluogo",
-     " Individua dove si trova il capoluogo di regione indicato ", Tipo::Sans, 13, false},
-    {"OptCitta", "Dov'e' la Città", " Individua dove si trova la città indicata ", Tipo::Sans, 13,
-     false},
-    {"CmdReset", "Cambia esercizio", " Annulla l'esercizio consentendo di passare ad un altro ",
-     Tipo::Serif, 15, true},
-    {"LblNote", "", "", Tipo::Sans, 16, false},
-    {"Text1", "", "", Tipo::Sans, 13, false},
-    {"LbLInfo", nullptr, "", Tipo::Sans, 13, false},
-    {"Label1",
-     "Inserisci il tuo nome e poi premi il pulsante INIZIA e poi premi sul tipo di esercizio da "
-     "eseguire",
-     "", Tipo::Sans, 18, false},
-    {"TxtNome", "", "", Tipo::Mono, 29, true},
-    {"CmdHlp", "Aiuto", nullptr, Tipo::Sans, 19, false},
-    {"CmdIniz", "Inizia", nullptr, Tipo::Sans, 19, false},
-    {"FrmHelp", "Spiegazioni", "", Tipo::Sans, 11, false},
-    {"Text2", nullptr, "", Tipo::Sans, 16, false},
-    {"CmdHlpFine", "Chiudi ", "", Tipo::Sans, 16, false},
-    {"FramRegio", "Regioni Italiane", "", Tipo::Serif, 15, false},
-    {"FramCitta", "Citta' Italiane", "", Tipo::Serif, 15, false},
-};
 
 QString TestoDi(const QWidget* w) {
     if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
@@ -520,37 +303,68 @@ QString TestoDi(const QWidget* w) {
     return QStringLiteral("<unknown kind>");
 }
 
-TEST_F(FinestraTest, EveryControlHasItsKindTextTooltipAndFont) {
+bool Vicini(const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <=
+           24;
+}
+
+TEST_F(FinestraTest, EveryControlHasItsKindTextTooltipFontAlignmentAndBorder) {
     EXPECT_EQ(finestra_->windowTitle(), QStringLiteral("Mappix"));
-    for (const Aspetto& a : kAspetti) {
+    const QImage quadro = finestra_->grab().toImage();
+    for (const dati::Aspetto& a : dati::kAspetti) {
         SCOPED_TRACE(a.nome);
         const QWidget* w = Di(a.nome);
         if (a.testo != nullptr) {
-            EXPECT_EQ(TestoDi(w), QString::fromUtf8(a.testo));
+            EXPECT_EQ(TestoDi(w), U(a.testo));
         }
         if (a.suggerimento != nullptr) {
-            EXPECT_EQ(w->toolTip(), QString::fromUtf8(a.suggerimento));
+            EXPECT_EQ(w->toolTip(), U(a.suggerimento));
         }
         const QFontInfo info(w->font());
-        EXPECT_EQ(info.pixelSize(), a.pixel);
+        EXPECT_EQ(info.pixelSize(), std::lround(a.punti * 96 / 72));
         EXPECT_EQ(info.bold(), a.grassetto);
         const QString famiglia = info.family();
         switch (a.tipo) {
-            case Tipo::Sans:
+            case dati::Tipo::Sans:
                 EXPECT_TRUE(famiglia.contains(QStringLiteral("Sans")) || famiglia == "Arial")
                     << famiglia.toStdString();
                 EXPECT_FALSE(famiglia.contains(QStringLiteral("Mono")));
                 break;
-            case Tipo::Serif:
+            case dati::Tipo::Serif:
                 EXPECT_TRUE(famiglia.contains(QStringLiteral("Serif")) ||
                             famiglia == "Times New Roman")
                     << famiglia.toStdString();
                 break;
-            case Tipo::Mono:
+            case dati::Tipo::Mono:
                 EXPECT_TRUE(info.fixedPitch()) << famiglia.toStdString();
                 break;
         }
+        if (const auto* e = qobject_cast<const Etichetta*>(w)) {
+            const int orizzontale = e->flagTesto() & Qt::AlignHorizontal_Mask;
+            if (a.allinea == dati::Allinea::Centro) {
+                EXPECT_EQ(orizzontale, Qt::AlignHCenter);
+            } else if (a.allinea == dati::Allinea::Sinistra) {
+                EXPECT_EQ(orizzontale, Qt::AlignLeft);
+            }
+            // A thin border shows as a line in the text colour down the left edge.
+            if (e->isVisible()) {
+                const QPoint bordo = e->mapTo(finestra_.get(), QPoint(0, e->height() / 2));
+                EXPECT_EQ(
+                    Vicini(quadro.pixelColor(bordo), e->palette().color(QPalette::WindowText)),
+                    a.bordo);
+            }
+            EXPECT_FALSE(e->autoFillBackground());
+        }
     }
+    EXPECT_EQ(Di<QLineEdit>("TxtNome")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    // Colour roles: the info background behind the log and the name box; the
+    // help text on the 3D light colour in the text colour.
+    const QPalette& tema = finestra_->palette();
+    EXPECT_EQ(Di("Text1")->palette().color(QPalette::Base), tema.color(QPalette::ToolTipBase));
+    EXPECT_EQ(Di("TxtNome")->palette().color(QPalette::Base), tema.color(QPalette::ToolTipBase));
+    EXPECT_EQ(Di("Text2")->palette().color(QPalette::Base), tema.color(QPalette::Midlight));
+    EXPECT_EQ(Di("Text2")->palette().color(QPalette::Text), tema.color(QPalette::WindowText));
     for (const char* o : {"OptReg", "OptCapolReg", "OptCittaReg", "OptCapol", "OptCitta"}) {
         EXPECT_TRUE(Di<QPushButton>(o)->isCheckable()) << o;
     }
@@ -560,10 +374,50 @@ TEST_F(FinestraTest, EveryControlHasItsKindTextTooltipAndFont) {
     for (const char* t : {"Text1", "Text2"}) {
         EXPECT_TRUE(Di<QPlainTextEdit>(t)->isReadOnly()) << t;
     }
-    EXPECT_EQ(Di<QLineEdit>("TxtNome")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     EXPECT_FALSE(Di<QProgressBar>("ProgressBar1")->isTextVisible());
     EXPECT_TRUE(Di<QGroupBox>("Frame1")->title().isEmpty());
-    EXPECT_EQ(TestoDi(Di("Text2")).left(20), QStringLiteral("Questo programma con"));
+    EXPECT_EQ(TestoDi(Di("Text2")), ConACapo(U(dati::kAiuto)));
+    EXPECT_EQ(TestoDi(Di("LbLInfo")), ConACapo(U(dati::kInformazioni)));
+}
+
+// The region areas are transparent: the map shows through every one of them.
+TEST_F(FinestraTest, TheMapShowsThroughTheRegionAreas) {
+    Inizia();
+    Clic("OptReg");
+    QWidget* regio = Di("FramRegio");
+    QWidget* image1 = Di("Image1");
+    const QImage mappa = image1->grab().toImage();
+    const QImage pannello = regio->grab().toImage();
+    for (int i = 0; i < 22; ++i) {
+        const QRect area = AreaPx(i);
+        for (const QPoint p : {area.center(), area.topLeft() + QPoint(2, 2)}) {
+            EXPECT_EQ(pannello.pixelColor(p * pannello.devicePixelRatio()),
+                      mappa.pixelColor((p - image1->pos()) * mappa.devicePixelRatio()))
+                << Area(i).toStdString() << " hides the map at " << p.x() << "," << p.y();
+        }
+    }
+    // Around its dot a marker's cell shows the map too.
+    Clic("CmdReset");
+    Clic("OptCitta");
+    QWidget* citta = Di("FramCitta");
+    QWidget* image2 = Di("Image2");
+    const QImage mappa2 = image2->grab().toImage();
+    const QImage pannello2 = citta->grab().toImage();
+    int provati = 0;
+    for (int i = 1; i <= 107; ++i) {
+        const QPoint p = MarkerPx(i).topLeft() + QPoint(MarkerPx(i).width() / 2, 0);
+        bool libero = true;
+        for (int j = 1; j <= 107; ++j) {
+            libero = libero && (j == i || !MarkerPx(j).adjusted(-2, -2, 2, 2).contains(p));
+        }
+        if (libero) {
+            ++provati;
+            EXPECT_EQ(pannello2.pixelColor(p * pannello2.devicePixelRatio()),
+                      mappa2.pixelColor((p - image2->pos()) * mappa2.devicePixelRatio()))
+                << Marker(i).toStdString() << " hides the map";
+        }
+    }
+    EXPECT_GT(provati, 50);
 }
 
 TEST_F(FinestraTest, AreasAndMarkersSitAtTheirTablePlaces) {
@@ -773,7 +627,7 @@ TEST_F(FinestraTest, MarkersAreReachableDotsInTheButtonTextColour) {
 TEST_F(FinestraTest, ClicksOnTheMapOutsideAreasOrBetweenMarkersDoNothing) {
     Inizia();
     Clic("OptReg");
-    Clic(Di(Area((logica_->RegDom + 1) % 21)));  // one wrong click: counters at 2
+    ClicSbagliato();  // one wrong click: counters at 2
     const QWidget* image1 = Di("Image1");
     const QRect mappa = image1->geometry();
     // The sea and the neighbouring countries, white on the screen.
@@ -837,7 +691,7 @@ TEST_F(FinestraTest, MarkersAndAreasAreSilentOutsideTheirExercise) {
     Clic("OptReg");  // the areas exist once their map has been shown
     Clic("CmdReset");
     Clic("OptCitta");
-    QWidget* area = Di(Area(logica_->Modulo.RegioneCitta(logica_->CitDom)));
+    QWidget* area = Di(Area(dati::kCitta[static_cast<std::size_t>(Giusto())].regione));
     // The region panel is hidden: deliver the click to the area itself.
     Istantanea prima = Stato();
     QTest::mouseClick(area, Qt::LeftButton);
@@ -849,8 +703,91 @@ TEST_F(FinestraTest, MarkersAndAreasAreSilentOutsideTheirExercise) {
     EXPECT_TRUE(Stato() == prima) << "a marker judged a region-map answer";
     Clic("CmdReset");
     prima = Stato();
-    ClicArea(logica_->RegDom);
+    ClicArea(0);
     EXPECT_TRUE(Stato() == prima) << "an area judged a click after the exercise ended";
+}
+
+// A click is a press and a release of the left button on the same area or
+// marker; anything else leaves the question as it was.
+TEST_F(FinestraTest, OnlyAPressAndReleaseOnTheSameAreaOrMarkerAnswers) {
+    Inizia();
+    for (const char* opzione : {"OptCitta", "OptReg"}) {
+        SCOPED_TRACE(opzione);
+        Clic(opzione);
+        const bool citta = std::string(opzione) == "OptCitta";
+        QWidget* giusto = Di(citta ? Marker(Giusto()) : Area(Giusto()));
+        QWindow* finestra = finestra_->windowHandle();
+        const QPoint dentro = Centro(giusto);
+        const QPoint fuori = giusto->mapTo(finestra_.get(), QPoint(-8, -8));
+        const Istantanea prima = Stato();
+        QTest::mousePress(finestra, Qt::LeftButton, Qt::NoModifier, dentro);
+        QTest::mouseMove(finestra, fuori);
+        QTest::mouseRelease(finestra, Qt::LeftButton, Qt::NoModifier, fuori);
+        EXPECT_TRUE(Stato() == prima) << "released outside, yet answered";
+        QTest::mouseClick(finestra, Qt::RightButton, Qt::NoModifier, dentro);
+        EXPECT_TRUE(Stato() == prima) << "the right button answered";
+        QTest::mousePress(giusto, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        QTest::mouseRelease(giusto, Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        EXPECT_EQ(Testo("LblNumDom"), QStringLiteral("Domanda Nr. 2 di %1").arg(citta ? 107 : 21));
+        Clic("CmdReset");
+    }
+}
+
+// ---------------------------------------------------------------- platform
+
+// The real services: each reset reseeds from the clock, so two windows
+// started at different moments ask in different orders.
+TEST(ServiziVeri, IlSemeVieneDallOrologio) {
+    const auto sequenza = [](ServiziQt& s) {
+        std::vector<double> numeri(8);
+        for (double& r : numeri) {
+            r = s.Rnd();
+        }
+        return numeri;
+    };
+    ServiziQt primo;
+    const auto a = sequenza(primo);
+    QTest::qWait(5);
+    ServiziQt secondo;
+    EXPECT_NE(a, sequenza(secondo));
+    QTest::qWait(5);
+    primo.Randomize();
+    EXPECT_NE(a, sequenza(primo));
+    for (const double r : a) {
+        EXPECT_GE(r, 0.0);
+        EXPECT_LT(r, 1.0);
+    }
+}
+
+// The real message box: its text as plain text, caption, icon and only OK.
+TEST(ServiziVeri, IlMessaggioHaLaSuaIconaESoloOk) {
+    struct Caso {
+        Icona icona;
+        QMessageBox::Icon attesa;
+    };
+    for (const Caso caso :
+         {Caso{Icona::Critica, QMessageBox::Critical}, Caso{Icona::Nessuna, QMessageBox::NoIcon}}) {
+        ServiziQt servizi;
+        QMessageBox::Icon vista = QMessageBox::Question;
+        QString testo;
+        QString titolo;
+        QMessageBox::StandardButtons pulsanti;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            vista = box->icon();
+            testo = box->text();
+            titolo = box->windowTitle();
+            pulsanti = box->standardButtons();
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            box->button(QMessageBox::Ok)->click();
+        });
+        servizi.MsgBox(U(dati::kSchermoStretto), U(dati::kTitoloSchermoStretto), caso.icona);
+        EXPECT_EQ(vista, caso.attesa);
+        EXPECT_EQ(testo, ConACapo(U(dati::kSchermoStretto)));
+        EXPECT_EQ(titolo, U(dati::kTitoloSchermoStretto));
+        EXPECT_EQ(pulsanti, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
 }
 
 // ---------------------------------------------------------------- help panel
@@ -987,6 +924,10 @@ TEST_F(FinestraTest, TheNameIsShownAsPlainTextEverywhere) {
     EXPECT_TRUE(LogMostrato().contains(QStringLiteral("<IMG SRC=\":/LOGO.SVG\">")));
     EXPECT_EQ(Testo("LblNome"), QStringLiteral(" Ciao \r <IMG SRC=\":/LOGO.SVG\"> "));
     Entra("LblNome", QStringLiteral("a name with markup"));
+    // Every caption of the window is drawn by the same label (its plain
+    // drawing is what the ink width above checks); a QLabel would need its
+    // text format set.
+    EXPECT_GE(finestra_->findChildren<Etichetta*>().size(), 10 + 22);
     for (const QLabel* etichetta : finestra_->findChildren<QLabel*>()) {
         EXPECT_EQ(etichetta->textFormat(), Qt::PlainText) << etichetta->objectName().toStdString();
     }
@@ -997,7 +938,7 @@ TEST_F(FinestraTest, TheNameIsShownAsPlainTextEverywhere) {
 TEST_F(FinestraTest, NuovoDropsTheExerciseAndReturnsToTheStartScreen) {
     Inizia();
     Clic("OptCittaReg");
-    ClicArea((logica_->RegDom + 1) % 21);
+    ClicSbagliato();
     const QString log = Log();
     const QString tentativi = Testo("LblTentativi");
     Clic("CmdNuovo");
@@ -1141,45 +1082,33 @@ TEST_F(FinestraTest, ClearingTheOptionsNeverStartsAnExercise) {
 // ---------------------------------------------------------------- playing to the end
 
 struct Partita {
-    const char* opzione;
-    bool mappaCitta;
-    int domande;
+    std::size_t esercizio;
     int ogni;  // on every question q with q % ogni == resto ...
     int resto;
     int sbagli;  // ... this many wrong clicks come before the right one
-    const char* perSoggetto;
-    const char* x;
-    const char* y;
-    const char* t;
-    const char* w;
     int clic;
     const char* punteggio;
     const char* foto;
 };
 
 void PrintTo(const Partita& p, std::ostream* os) {
-    *os << p.opzione;
+    *os << dati::kEsercizi.at(p.esercizio).opzione;
 }
 
 constexpr Partita kPartite[] = {
-    {"OptReg", false, 21, 3, 1, 1, " per la regione ", "Ti ho chiesto tutte", "le regioni",
-     " domande sulla posizione", "delle regioni, con ", 28, "7,50", "widget-regioni.png"},
-    {"OptCapolReg", false, 21, 0, 0, 0, " per il capoluogo ", "Ti ho chiesto tutti", "i capoluoghi",
-     " domande sui Capoluoghi", "delle regioni, con ", 21, "10,00", nullptr},
-    {"OptCittaReg", false, 107, 2, 1, 1, " per il capoluogo ", "Ti ho chiesto tutte",
-     "le città d'Italia", " domande sulle Città", "delle regioni, con ", 161, "6,65", nullptr},
-    {"OptCapol", true, 21, 7, 0, 3, " per il capoluogo ", "Ti ho chiesto tutti",
-     "i capoluoghi siti in Italia", " domande sui Capoluoghi", "siti in tutta Italia, con ", 30,
-     "7,00", nullptr},
-    {"OptCitta", true, 107, 6, 0, 1, " per la città ", "Ti ho chiesto tutte",
-     "le province d'Italia", " domande sulle province", "site in tutta Italia, con ", 124, "8,63",
-     "widget-citta.png"},
+    {0, 3, 1, 1, 28, "7,50", "widget-regioni.png"},
+    {1, 0, 0, 0, 21, "10,00", nullptr},
+    {2, 2, 1, 1, 161, "6,65", nullptr},
+    {3, 7, 0, 3, 30, "7,00", nullptr},
+    {4, 6, 0, 1, 124, "8,63", "widget-citta.png"},
 };
 
 class PartitaTest : public FinestraTest, public ::testing::WithParamInterface<Partita> {};
 
 TEST_P(PartitaTest, PlayedToTheEndByClickingTheMap) {
     const Partita& p = GetParam();
+    const dati::Esercizio& es = dati::kEsercizi.at(p.esercizio);
+    const bool mappaCitta = es.mappa == dati::Mappa::Citta;
     std::mt19937 generatore(2024);
     std::uniform_real_distribution<double> uniforme(0.0, 1.0);
     for (int i = 0; i < 20000; ++i) {
@@ -1187,58 +1116,50 @@ TEST_P(PartitaTest, PlayedToTheEndByClickingTheMap) {
     }
     Inizia();
     servizi_.timer = 1000.0F;
-    Clic(p.opzione);
+    Clic(es.opzione);
     QString atteso = Log();
     int clic = 0;
-    for (int q = 1; q <= p.domande; ++q) {
+    for (int q = 1; q <= es.domande; ++q) {
         SCOPED_TRACE("question " + std::to_string(q));
         // The player reads the question off the screen.
         const QString soggetto = Testo("LblDom0");
-        const bool suRegione = std::string(p.opzione) == "OptReg";
-        ASSERT_EQ(soggetto, suRegione ? NomeRegione(logica_->RegDom) : NomeCitta(logica_->CitDom));
-        const int giusto = p.mappaCitta ? logica_->CitDom : logica_->RegDom;
+        const int giusto = Giusto();
+        ASSERT_GE(giusto, 0) << soggetto.toStdString();
         const int sbagli = p.ogni > 0 && q % p.ogni == p.resto ? p.sbagli : 0;
         for (int s = 0; s < sbagli; ++s) {
-            const int sbagliato = p.mappaCitta ? giusto % 107 + 1 : (giusto + 1 + s) % 21;
+            const int sbagliato = mappaCitta ? giusto % 107 + 1 : (giusto + 1 + s) % 21;
             const QString log = Log();
-            p.mappaCitta ? ClicMarker(sbagliato) : ClicArea(sbagliato);
+            mappaCitta ? ClicMarker(sbagliato) : ClicArea(sbagliato);
             ++clic;
             EXPECT_EQ(Log(), log) << "a wrong click was logged";
             EXPECT_EQ(Testo("LblTentativi"), QStringLiteral("Tentativo Nr. %1").arg(s + 2));
             EXPECT_EQ(Testo("LblTotTent"),
                       QStringLiteral("Tentativi complessivi %1").arg(clic + 1));
             EXPECT_EQ(Testo("LblNumDom"),
-                      QStringLiteral("Domanda Nr. %1 di %2").arg(q).arg(p.domande));
+                      QStringLiteral("Domanda Nr. %1 di %2").arg(q).arg(es.domande));
             EXPECT_EQ(Testo("LblDom0"), soggetto);
-            if (p.mappaCitta) {
+            if (mappaCitta) {
                 EXPECT_TRUE(
                     Testo("LblNote").startsWith(QStringLiteral("Errore questa è la città di ") +
                                                 NomeCitta(sbagliato) + QStringLiteral(" (")))
                     << Testo("LblNote").toStdString();
             }
         }
-        if (q == p.domande) {
+        if (q == es.domande) {
             servizi_.timer = 1150.0F;
         }
-        const bool secondaPuglia = !p.mappaCitta && giusto == 15 &&
-                                   (q % 2 == 0 || std::string(p.opzione) == "OptCapolReg");
-        if (p.mappaCitta) {
-            ClicMarker(giusto);
-        } else {
-            ClicArea(secondaPuglia ? 21 : giusto);
-        }
+        mappaCitta ? ClicMarker(giusto) : ClicRegione(giusto);
         ++clic;
-        atteso += QStringLiteral("Tentativi %1").arg(sbagli + 1) +
-                  QString::fromUtf8(p.perSoggetto) + soggetto + kCrLf;
-        if (q < p.domande) {
+        atteso += QStringLiteral("Tentativi %1").arg(sbagli + 1) + U(es.risolta) + soggetto + kCrLf;
+        if (q < es.domande) {
             ASSERT_EQ(Log(), atteso);
             EXPECT_EQ(Testo("LblTentativi"), QStringLiteral("Tentativo Nr. 1"));
             EXPECT_EQ(Testo("LblNumDom"),
-                      QStringLiteral("Domanda Nr. %1 di %2").arg(q + 1).arg(p.domande));
+                      QStringLiteral("Domanda Nr. %1 di %2").arg(q + 1).arg(es.domande));
             EXPECT_EQ(Testo("LblTotTent"),
                       QStringLiteral("Tentativi complessivi %1").arg(clic + 1));
             EXPECT_EQ(Di<QProgressBar>("ProgressBar1")->value(), q + 1);
-            if (p.mappaCitta) {
+            if (mappaCitta) {
                 EXPECT_EQ(Testo("LblNote"), QStringLiteral("INDOVINATO!"));
             }
             EXPECT_EQ(servizi_.beep, q);
@@ -1250,7 +1171,7 @@ TEST_P(PartitaTest, PlayedToTheEndByClickingTheMap) {
         }
     }
     ASSERT_EQ(clic, p.clic);
-    EXPECT_EQ(servizi_.beep, p.domande - 1);
+    EXPECT_EQ(servizi_.beep, es.domande - 1);
 
     // The closing block, with the time of day as the locale writes it.
     const qsizetype ore = Log().lastIndexOf(QStringLiteral("alle ore "));
@@ -1258,10 +1179,9 @@ TEST_P(PartitaTest, PlayedToTheEndByClickingTheMap) {
     const QString ora = Log().mid(ore + 9, Log().indexOf(QStringLiteral(". \r\n"), ore) - ore - 9);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^10[:.]30[:.]15$")).match(ora).hasMatch())
         << ora.toStdString();
-    atteso += kCrLf + QStringLiteral("Terminate le %1").arg(p.domande) + QString::fromUtf8(p.t) +
-              kCrLf + QString::fromUtf8(p.w) + QString::number(p.clic) +
-              QStringLiteral(" tentativi complessivi\r\n") + QStringLiteral("alle ore ") + ora +
-              QStringLiteral(". \r\n") +
+    atteso += kCrLf + QStringLiteral("Terminate le %1").arg(es.domande) + U(es.terminateT) + kCrLf +
+              U(es.doveW) + QString::number(p.clic) + QStringLiteral(" tentativi complessivi\r\n") +
+              QStringLiteral("alle ore ") + ora + QStringLiteral(". \r\n") +
               QStringLiteral("Durata: 2,50 minuti - (150,00 secondi) \r\n\r\n") +
               QStringLiteral("Punteggio di fine esercizio: ") + QLatin1String(p.punteggio) + kCrLf +
               QString(43, QLatin1Char('=')) + kCrLf + kCrLf;
@@ -1269,8 +1189,8 @@ TEST_P(PartitaTest, PlayedToTheEndByClickingTheMap) {
     EXPECT_EQ(LogMostrato(), ConACapo(atteso));
 
     EXPECT_EQ(Testo("LblDom1"), QStringLiteral("Non ho più domande!"));
-    EXPECT_EQ(Testo("LblDom0"), QString::fromUtf8(p.x));
-    EXPECT_EQ(Testo("LblTentativi"), QString::fromUtf8(p.y));
+    EXPECT_EQ(Testo("LblDom0"), U(es.chiestoX));
+    EXPECT_EQ(Testo("LblTentativi"), U(es.chiestoY));
     EXPECT_EQ(Testo("LblNumDom"), QStringLiteral("Punteggio: ") + QLatin1String(p.punteggio));
     for (const char* o : {"OptReg", "OptCapolReg", "OptCittaReg", "OptCapol", "OptCitta"}) {
         EXPECT_FALSE(Di<QPushButton>(o)->isChecked()) << o;
@@ -1278,18 +1198,18 @@ TEST_P(PartitaTest, PlayedToTheEndByClickingTheMap) {
     }
     EXPECT_TRUE(Di("Frame1")->isEnabled());
     EXPECT_FALSE(Di("CmdReset")->isEnabled());
-    EXPECT_TRUE(Di(p.mappaCitta ? "FramCitta" : "FramRegio")->isVisible());
+    EXPECT_TRUE(Di(mappaCitta ? "FramCitta" : "FramRegio")->isVisible());
 
     // The map falls silent.
     const Istantanea fine = Stato();
-    p.mappaCitta ? ClicMarker(logica_->CitDom) : ClicArea(logica_->RegDom);
-    p.mappaCitta ? ClicMarker(logica_->CitDom % 107 + 1) : ClicArea((logica_->RegDom + 1) % 21);
+    mappaCitta ? ClicMarker(1) : ClicArea(0);
+    mappaCitta ? ClicMarker(107) : ClicArea(20);
     EXPECT_TRUE(Stato() == fine) << "the map judged a click after the end";
 }
 
 INSTANTIATE_TEST_SUITE_P(Esercizi, PartitaTest, ::testing::ValuesIn(kPartite),
                          [](const ::testing::TestParamInfo<Partita>& dato) {
-                             return std::string(dato.param.opzione);
+                             return std::string(dati::kEsercizi.at(dato.param.esercizio).opzione);
                          });
 
 // ---------------------------------------------------------------- captions fit
@@ -1307,18 +1227,14 @@ TEST_F(FinestraTest, StartScreenCaptionsFit) {
 // each exercise shows every one of its questions once.
 TEST_F(FinestraTest, EveryCaptionWhilePlayingEachExerciseFits) {
     Inizia();
-    for (const Partita& p : kPartite) {
+    for (const dati::Esercizio& p : dati::kEsercizi) {
         SCOPED_TRACE(p.opzione);
         Clic(p.opzione);
         EntranoTutte(QStringLiteral("start of ") + QLatin1String(p.opzione));
         QSet<QString> chiesti;
         for (int q = 1; q <= p.domande; ++q) {
             chiesti.insert(Testo("LblDom0"));
-            if (p.mappaCitta) {
-                ClicMarker(logica_->CitDom);
-            } else {
-                ClicArea(logica_->RegDom);
-            }
+            ClicGiusto();
             EntranoTutte(
                 QStringLiteral("%1 after question %2").arg(QLatin1String(p.opzione)).arg(q));
         }
@@ -1331,7 +1247,7 @@ TEST_F(FinestraTest, EveryCaptionWhilePlayingEachExerciseFits) {
 TEST_F(FinestraTest, TheWrongClickNoteOfEveryCityFits) {
     Inizia();
     Clic("OptCitta");
-    ASSERT_EQ(logica_->CitDom, 1);
+    ASSERT_EQ(Testo("LblDom0"), NomeCitta(1));
     QSet<QString> note;
     for (int c = 2; c <= 107; ++c) {
         ClicMarker(c);
@@ -1345,7 +1261,7 @@ TEST_F(FinestraTest, TheWrongClickNoteOfEveryCityFits) {
     ClicMarker(1);
     EXPECT_EQ(Testo("LblNote"), QStringLiteral("INDOVINATO!"));
     Entra("LblNote", QStringLiteral("right answer"));
-    ASSERT_EQ(logica_->CitDom, 2);
+    ASSERT_EQ(Testo("LblDom0"), NomeCitta(2));
     ClicMarker(1);
     note.insert(Testo("LblNote"));
     Entra("LblNote", NomeCitta(1));
@@ -1360,16 +1276,15 @@ TEST_F(FinestraTest, CountersAtTheirLargestValuesFit) {
         logica_->NumDom = 107;
         logica_->Tentativo = 32766;
         logica_->TotTentativi = 32766;
-        const bool citta = std::string(opzione) == "OptCitta";
         for (int volta = 0; volta < 2; ++volta) {
-            citta ? ClicMarker(logica_->CitDom % 107 + 1) : ClicArea((logica_->RegDom + 1) % 21);
+            ClicSbagliato();
             EXPECT_EQ(Testo("LblTentativi"), QStringLiteral("Tentativo Nr. 32767"));
             EXPECT_EQ(Testo("LblTotTent"), QStringLiteral("Tentativi complessivi 32767"));
             EXPECT_EQ(Testo("LblNumDom"), QStringLiteral("Domanda Nr. 107 di 107"));
             EntranoTutte(QStringLiteral("largest counters"));
         }
         // The question answered at the top of the counters closes the exercise.
-        citta ? ClicMarker(logica_->CitDom) : ClicArea(logica_->RegDom);
+        ClicGiusto();
         EXPECT_EQ(Testo("LblNumDom"), QStringLiteral("Punteggio: 0,03"));
         EXPECT_TRUE(Log().contains(QStringLiteral("Tentativi 32767 ")));
         EntranoTutte(QStringLiteral("lowest score"));

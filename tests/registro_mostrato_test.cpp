@@ -9,8 +9,10 @@
 #include <QTest>
 #include <memory>
 
+#include "etichetta.h"
 #include "finestra.h"
 #include "frm_citta.h"
+#include "oracolo.h"
 #include "servizi_finti.h"
 
 namespace mappix {
@@ -66,7 +68,11 @@ TEST_F(RegistroMostratoTest, EachEventAddsItsPieceAndTheLogTextIsNeverShared) {
     // Two exercises with wrong and right clicks, the second abandoned.
     Clic(QStringLiteral("OptReg"));
     for (int clic = 0; clic < 40 && logica_->EsercizioInCorso(); ++clic) {
-        const int area = clic % 3 == 0 ? (logica_->RegDom + 1) % 21 : logica_->RegDom;
+        const auto testo = [this](const char* nome) {
+            return finestra_->findChild<Etichetta*>(QLatin1String(nome))->testo();
+        };
+        const int giusto = oracolo::Risposta(testo("LblDom1"), testo("LblDom0"), false);
+        const int area = clic % 3 == 0 ? (giusto + 1) % 21 : giusto;
         Clic(QStringLiteral("LbLReg(%1)").arg(area));
         ASSERT_EQ(Mostrato(), ComeACapo()) << "after click " << clic;
         ASSERT_TRUE(logica_->Ctl.Text1.Text.isDetached()) << "the window holds the log text";
@@ -75,7 +81,8 @@ TEST_F(RegistroMostratoTest, EachEventAddsItsPieceAndTheLogTextIsNeverShared) {
     EXPECT_TRUE(Mostrato().endsWith(QString(43, QLatin1Char('=')) + QStringLiteral("\n\n")));
 
     Clic(QStringLiteral("OptCitta"));
-    Clic(QStringLiteral("LblCit(%1)").arg(logica_->CitDom == 1 ? 2 : 1));
+    const QString citta = finestra_->findChild<Etichetta*>(QStringLiteral("LblDom0"))->testo();
+    Clic(QStringLiteral("LblCit(%1)").arg(oracolo::CittaDiNome(citta) == 1 ? 2 : 1));
     Clic(QStringLiteral("CmdReset"));
     EXPECT_EQ(Mostrato(), ComeACapo());
     EXPECT_TRUE(logica_->Ctl.Text1.Text.isDetached());

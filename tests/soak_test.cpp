@@ -25,6 +25,7 @@
 #include "etichetta.h"
 #include "finestra.h"
 #include "frm_citta.h"
+#include "oracolo.h"
 #include "servizi_finti.h"
 #include "terra.h"
 #include "testo_mostrato.h"
@@ -90,7 +91,7 @@ const QStringList kNomi = {QStringLiteral("mario"),    QStringLiteral("al"), QSt
 
 class Banco {
 public:
-    explicit Banco(unsigned seme) : servizi_(seme), logica_(servizi_) {
+    explicit Banco(unsigned seme) : servizi_(seme), logica_(servizi_), caso_(seme) {
         servizi_.timer = 86000;  // near midnight, so some exercises run across it
         logica_.Form_Initialize();
         finestra_ = std::make_unique<FinestraCitta>(logica_);
@@ -110,7 +111,9 @@ public:
                 iniziaAccettato = ClicSu(e.punto);
                 break;
             case Tipo::ClicGiusto:
-                iniziaAccettato = ClicSu(PuntoGiusto());
+                if (auto guasto = ClicGiusto(); guasto) {
+                    return guasto;
+                }
                 break;
             case Tipo::Scrivi:
             case Tipo::Cancella:
@@ -150,25 +153,46 @@ private:
         return w == nullptr ? QPoint(-1, -1) : w->mapTo(finestra_.get(), w->rect().center());
     }
 
-    // The right answer where a player would click it: on the city's dot, or
-    // on a random pixel of the region's land as the map draws it.
-    QPoint PuntoGiusto() {
-        const auto esercizio = logica_.EsercizioInCorso();
-        if (esercizio == Esercizio::Reg || esercizio == Esercizio::CapolReg ||
-            esercizio == Esercizio::CittaReg) {
-            const QPoint terra = PuntoDiRegione(logica_.RegDom, caso_);
-            if (terra.x() >= 0)
-                return Widget(QStringLiteral("FramRegio"))->mapTo(finestra_.get(), terra);
+    // The answer oracle: the area or marker a player would aim at for the
+    // question on screen, worked out from the written-out tables. Where that
+    // point is not covered and an exercise runs, the click must be judged
+    // right: the log gains the solved question.
+    std::optional<std::string> ClicGiusto() {
+        const auto testo = [this](const char* nome) {
+            const auto* e = finestra_->findChild<Etichetta*>(QLatin1String(nome));
+            return e == nullptr ? QString() : e->testo();
+        };
+        QWidget* citta = Widget(QStringLiteral("FramCitta"));
+        QWidget* regio = Widget(QStringLiteral("FramRegio"));
+        const bool suCitta = citta->isVisible();
+        const int giusto = oracolo::Risposta(testo("LblDom1"), testo("LblDom0"), suCitta);
+        if (giusto < 0 || (!suCitta && !regio->isVisible())) {
+            return std::nullopt;
         }
-        return Centro(NomeRispostaGiusta());
-    }
-
-    QString NomeRispostaGiusta() const {
-        const auto esercizio = logica_.EsercizioInCorso();
-        if (esercizio == Esercizio::Citta || esercizio == Esercizio::Capol) {
-            return QStringLiteral("LblCit(%1)").arg(logica_.CitDom);
+        const QPoint terra =
+            suCitta ? oracolo::PuntoDiCitta(giusto) : PuntoDiRegione(giusto, caso_);
+        if (terra.x() < 0) {
+            return std::nullopt;
         }
-        return QStringLiteral("LbLReg(%1)").arg(logica_.RegDom);
+        const QPoint punto = (suCitta ? citta : regio)->mapTo(finestra_.get(), terra);
+        const QWidget* sotto = finestra_->childAt(punto);
+        bool inCorso = false;
+        for (const char* o : {"OptReg", "OptCapolReg", "OptCittaReg", "OptCapol", "OptCitta"}) {
+            inCorso = inCorso || finestra_->findChild<QPushButton*>(QLatin1String(o))->isChecked();
+        }
+        const bool mirato = inCorso && sotto != nullptr &&
+                            sotto->parentWidget() == (suCitta ? citta : regio) &&
+                            sotto->objectName().startsWith(suCitta ? "LblCit(" : "LbLReg(");
+        const QString soggetto = testo("LblDom0");
+        const qsizetype prima = logica_.Ctl.Text1.Text.size();
+        ClicSu(punto);
+        const QString& registro = logica_.Ctl.Text1.Text;
+        const qsizetype riga = registro.indexOf(QStringLiteral("Tentativi "), prima);
+        if (mirato && (riga < 0 || registro.indexOf(soggetto + QStringLiteral("\r\n"), riga) < 0)) {
+            return "a click on the answer to \"" + soggetto.toStdString() +
+                   "\" was not judged right";
+        }
+        return std::nullopt;
     }
 
     // A click goes where a real one would: to the topmost widget under the point.

@@ -14,10 +14,10 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libxcb1-dev
   libgtest-dev libgmock-dev
   fonts-liberation fonts-liberation2 fonts-dejavu-core
-  xvfb xdotool xclip x11-utils
+  xvfb xdotool xclip x11-utils openbox
   qt6-translations-l10n at-spi2-core python3-pyatspi dbus
 )
 # Only the test command needs these: linters, the package tools, benchmarks.

@@ -1,6 +1,7 @@
 #include "caratteri.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace mappix {
@@ -33,6 +34,13 @@ QFont Carattere(Famiglia famiglia, double punti, bool grassetto) {
     }
     carattere.setPixelSize(static_cast<int>(std::lround(punti * 96.0 / 72.0)));
     carattere.setBold(grassetto);
+    return carattere;
+}
+
+QFont CarattereInScala(const QFont& progetto, double scala) {
+    QFont carattere = progetto;
+    carattere.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(progetto.pixelSize() * scala))));
     return carattere;
 }
 

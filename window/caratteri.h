@@ -11,6 +11,8 @@ namespace mappix {
 enum class Famiglia { MsSansSerif, Arial, TimesNewRoman, CourierNew };
 
 QFont Carattere(Famiglia famiglia, double punti, bool grassetto = false);
+// A font of the design drawn at a scale of the window: its pixel size scaled.
+QFont CarattereInScala(const QFont& progetto, double scala);
 
 inline constexpr double kPuntiModulo = 8.25;  // the form's default font size
 

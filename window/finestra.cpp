@@ -18,6 +18,7 @@
 #include "caratteri.h"
 #include "copertura.h"
 #include "etichetta.h"
+#include "formato.h"
 #include "immagine.h"
 #include "pannello_mappa.h"
 #include "servizi_qt.h"
@@ -25,6 +26,11 @@
 
 namespace mappix {
 namespace {
+
+// The side of a button's picture at full scale, in pixels.
+constexpr int kLatoFigura = 32;
+// The resource of a button's picture, kept on the button to redraw it at another scale.
+constexpr const char* kProprietaFigura = "mappixFigura";
 
 void ColoreDiSfondo(QWidget* widget, QPalette::ColorRole ruolo) {
     QPalette tavolozza = widget->palette();
@@ -43,6 +49,14 @@ QRect RettangoloPixel(const Controllo& controllo, double scala) {
             Pixel(controllo.Width, scala), Pixel(controllo.Height, scala)};
 }
 
+double ScalaPerSchermo(QSize disponibile, QMargins cornice) {
+    const double larghezza = disponibile.width() - cornice.left() - cornice.right();
+    const double altezza = disponibile.height() - cornice.top() - cornice.bottom();
+    return std::clamp(
+        std::min(larghezza / FinestraCitta::kLarghezza, altezza / FinestraCitta::kAltezza),
+        kScalaMinima, 1.0);
+}
+
 FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
     : QWidget(genitore), logica_(logica) {
     InstallaAccessibilita();
@@ -55,10 +69,43 @@ FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
     setFixedSize(kLarghezza, kAltezza);
     setFont(Carattere(Famiglia::MsSansSerif, kPuntiModulo));
     Costruisci();
+    RicordaCaratteriEFigure();
     logica_.Form_Load();
     Aggiorna();
     // Letters typed at once go into the name box.
     fuoco_.Naturale(Momento::Di(logica_.Ctl))->setFocus(Qt::OtherFocusReason);
+}
+
+// Every font and button picture is remembered at its design size, so that a
+// change of scale starts from the design and never from an earlier scale.
+void FinestraCitta::RicordaCaratteriEFigure() {
+    caratteri_.push_back({this, font()});
+    for (QWidget* figlio : findChildren<QWidget*>()) {
+        if (figlio->testAttribute(Qt::WA_SetFont)) {
+            caratteri_.push_back({figlio, figlio->font()});
+        }
+    }
+}
+
+void FinestraCitta::ImpostaScala(double scala) {
+    if (scala == scala_) {
+        return;
+    }
+    scala_ = scala;
+    setFixedSize(Pixel(kLarghezza * kTwipPerPixel, scala_),
+                 Pixel(kAltezza * kTwipPerPixel, scala_));
+    for (const auto& [widget, progetto] : caratteri_) {
+        widget->setFont(CarattereInScala(progetto, scala_));
+    }
+    for (auto* pulsante : findChildren<QToolButton*>()) {
+        const QString figura = pulsante->property(kProprietaFigura).toString();
+        if (!figura.isEmpty()) {
+            const int lato = Pixel(kLatoFigura * kTwipPerPixel, scala_);
+            pulsante->setIcon(IconaSvg(figura, {QSize(lato, lato)}));
+            pulsante->setIconSize(QSize(lato, lato));
+        }
+    }
+    Aggiorna();
 }
 
 template <typename Gestore>
@@ -101,7 +148,7 @@ void Rispecchia(QWidget* widget, const Controllo& stato, double scala) {
 
 void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
     specchi_.emplace_back([this, widget, &stato] {
-        const QRect posto = RettangoloPixel(stato);
+        const QRect posto = RettangoloPixel(stato, scala_);
         if (widget->geometry() != posto) {
             widget->setGeometry(posto);
         }
@@ -141,8 +188,9 @@ QToolButton* FinestraCitta::NuovoPulsanteFigura(const char* nome, const ConTesto
     pulsante->setObjectName(QString::fromLatin1(nome));
     pulsante->setFont(Carattere(Famiglia::Arial, 14.25));
     pulsante->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    pulsante->setIcon(IconaSvg(figura, {QSize(32, 32)}));
-    pulsante->setIconSize(QSize(32, 32));
+    pulsante->setIcon(IconaSvg(figura, {QSize(kLatoFigura, kLatoFigura)}));
+    pulsante->setIconSize(QSize(kLatoFigura, kLatoFigura));
+    pulsante->setProperty(kProprietaFigura, figura);
     pulsante->setToolTip(suggerimento);
     pulsante->setText(stato.Caption);
     Specchia(pulsante, stato);
@@ -196,7 +244,7 @@ void FinestraCitta::CostruisciMappe() {
         this);
     regio->setFont(titolo);
     Specchia(regio, c.FramRegio);
-    specchi_.emplace_back([regio] { regio->Specchia(); });
+    specchi_.emplace_back([this, regio] { regio->Specchia(scala_); });
     framRegio_ = regio;
 
     auto* citta = new PannelloCitta(
@@ -204,7 +252,7 @@ void FinestraCitta::CostruisciMappe() {
         this);
     citta->setFont(titolo);
     Specchia(citta, c.FramCitta);
-    specchi_.emplace_back([citta] { citta->Specchia(); });
+    specchi_.emplace_back([this, citta] { citta->Specchia(scala_); });
     framCitta_ = citta;
 }
 
@@ -230,7 +278,16 @@ void FinestraCitta::CostruisciInizio() {
         }
     });
     connect(txtNome_, &QLineEdit::textEdited, this, [this](const QString& testo) {
-        Esegui([this, &testo] { logica_.TxtNome_Change(testo); });
+        // A copy: the signal may hand over the box's own text, which the
+        // mirror is about to replace.
+        const QString scritto = testo;
+        const QString prima = scritto.left(txtNome_->cursorPosition());
+        Esegui([this, &scritto] { logica_.TxtNome_Change(scritto); });
+        // Where the logic rewrote the text (a pasted line break became a
+        // blank), the cursor stays after what was typed, not at the end.
+        if (txtNome_->text() != scritto) {
+            txtNome_->setCursorPosition(static_cast<int>(SuUnaRiga(prima).size()));
+        }
     });
     // Enter in the name box presses "Inizia"; a covered name box takes no keys.
     connect(txtNome_, &QLineEdit::returnPressed, this, &FinestraCitta::PremiInizia);
@@ -335,7 +392,14 @@ void FinestraCitta::CostruisciEsercizi() {
     QPalette tavolozza = line1->palette();
     tavolozza.setColor(QPalette::Window, tavolozza.color(QPalette::Light));
     line1->setPalette(tavolozza);
-    line1->setGeometry(Pixel(2790) - 1, Pixel(135), 2, Pixel(1740) - Pixel(135));
+    specchi_.emplace_back([this, line1] {
+        const int x = Pixel(2790, scala_) - 1;
+        const int alto = Pixel(135, scala_);
+        const QRect posto(x, alto, 2, Pixel(1740, scala_) - alto);
+        if (line1->geometry() != posto) {
+            line1->setGeometry(posto);
+        }
+    });
 
     auto* cmdReset = new QPushButton(c.CmdReset.Caption, this);
     cmdReset->setObjectName(QStringLiteral("CmdReset"));
@@ -449,15 +513,52 @@ void FinestraCitta::closeEvent(QCloseEvent* evento) {
     evento->accept();
 }
 
+// The frame a window manager puts round the window is known only once the
+// window is shown; until then a generous one is assumed, so that the first
+// placement already fits, and the real one then corrects scale and place.
+constexpr QMargins kCorniceSupposta(8, 40, 8, 8);
+
+void FinestraCitta::AdattaAlloSchermo(QMargins cornice) {
+    const QScreen* schermo = screen();
+    if (schermo == nullptr) {
+        return;
+    }
+    const QRect disponibile = schermo->availableGeometry();
+    ImpostaScala(ScalaPerSchermo(disponibile.size(), cornice));
+    // The window is centred as if it had no frame (as it has none without a
+    // window manager), then moved just enough for its frame to lie inside.
+    QRect posto(QPoint(0, 0), size());
+    posto.moveCenter(disponibile.center());
+    const QSize esterno = size().grownBy(cornice);
+    posto.moveTopLeft({std::max(disponibile.left(),
+                                std::min(posto.left(), disponibile.right() + 1 - esterno.width())),
+                       std::max(disponibile.top(), std::min(posto.top(), disponibile.bottom() + 1 -
+                                                                             esterno.height()))});
+    move(posto.topLeft());
+    cornice_ = cornice;
+}
+
+void FinestraCitta::moveEvent(QMoveEvent* evento) {
+    QWidget::moveEvent(evento);
+    if (!isVisible() || !adattaCornice_) {
+        return;
+    }
+    const QRect esterno = frameGeometry();
+    const QRect interno = geometry();
+    const QMargins cornice(interno.left() - esterno.left(), interno.top() - esterno.top(),
+                           esterno.right() - interno.right(), esterno.bottom() - interno.bottom());
+    if (cornice == cornice_ || cornice.isNull()) {
+        return;
+    }
+    adattaCornice_ = false;  // once: the frame of this window manager is now known
+    AdattaAlloSchermo(cornice);
+}
+
 int Mostra(FinestraCitta& finestra, const ServiziQt& servizi) {
     if (servizi.Terminato()) {
         return servizi.CodiceUscita();
     }
-    if (const QScreen* schermo = QGuiApplication::primaryScreen()) {
-        QRect posto = finestra.frameGeometry();
-        posto.moveCenter(schermo->availableGeometry().center());
-        finestra.move(posto.topLeft());
-    }
+    finestra.AdattaAlloSchermo(kCorniceSupposta);
     finestra.show();
     const int codice = QApplication::exec();
     return servizi.Terminato() ? servizi.CodiceUscita() : codice;

@@ -3,6 +3,7 @@
 // control state into the widgets. It never decides anything itself.
 #pragma once
 
+#include <QMargins>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -33,6 +34,11 @@ QRect RettangoloPixel(const Controllo& controllo, double scala = 1.0);
 // design), shown or hidden, enabled or not.
 void Rispecchia(QWidget* widget, const Controllo& stato, double scala = 1.0);
 
+// The largest scale, up to 1, at which the window with its frame fits the
+// available area of a screen.
+double ScalaPerSchermo(QSize disponibile, QMargins cornice);
+inline constexpr double kScalaMinima = 0.25;
+
 class FinestraCitta : public QWidget {
     Q_OBJECT
 
@@ -43,11 +49,19 @@ public:
     void Aggiorna();
     FrmCitta& logica() { return logica_; }
 
+    // Scales the fixed layout, fonts and pictures uniformly; 1 is the design.
+    void ImpostaScala(double scala);
+    double scala() const { return scala_; }
+    // Scales the window to fit its screen with the given frame round it, and
+    // centres it there.
+    void AdattaAlloSchermo(QMargins cornice);
+
     static constexpr int kLarghezza = 1009;
     static constexpr int kAltezza = 689;
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    void moveEvent(QMoveEvent* evento) override;
 
 private:
     template <typename Gestore>
@@ -59,6 +73,7 @@ private:
     void CostruisciAiuto();
     void CostruisciMappe();
     void Impila();
+    void RicordaCaratteriEFigure();
     Etichetta* NuovaEtichetta(const char* nome, QWidget* contenitore, const ConTesto& stato,
                               const QFont& carattere, Qt::Alignment allineamento, bool bordo);
     QToolButton* NuovoPulsanteFigura(const char* nome, const ConTesto& stato, const QString& figura,
@@ -86,7 +101,15 @@ private:
     unsigned riscritturaMostrata_ = 0;
     QLineEdit* txtNome_ = nullptr;
     std::vector<QWidget*> impilati_;  // the window's children, topmost first
-    std::vector<QString> coperti_;    // the window's controls under a visible panel
+    struct CarattereDiProgetto {
+        QWidget* widget;
+        QFont carattere;
+    };
+    std::vector<CarattereDiProgetto> caratteri_;
+    double scala_ = 1.0;
+    QMargins cornice_;
+    bool adattaCornice_ = true;
+    std::vector<QString> coperti_;  // the window's controls under a visible panel
     GuidaFuoco fuoco_{this};
     SegnoFuoco* segno_ = nullptr;
 };

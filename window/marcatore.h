@@ -13,7 +13,8 @@ class Marcatore : public Cliccabile {
 public:
     explicit Marcatore(QWidget* genitore = nullptr);
 
-    static constexpr double kDiametro = 6.0;
+    static constexpr double kDiametro = 6.0;  // in a cell kLarghezzaCella pixels wide
+    static constexpr double kLarghezzaCella = 8.0;
     static constexpr double kAnello = 2.0;  // width of the ring that outlines a light dot
 
 protected:

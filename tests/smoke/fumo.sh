@@ -15,7 +15,7 @@
 #   schermo_stretto  800x600: the "Errore!" message box appears, is dismissed with a
 #                    real key press, and the program ends with a non-zero status.
 #
-# Positions come from play/disposizione.cpp and the names from gazetteer/procedure.cpp.
+# Positions and names come from the written-out tables in tests/dati/, not from the program.
 # If FUMO_FOTO names a directory, screenshots of the two maps are saved there.
 # "A && B || fallito" is meant: fallito runs when either test fails, and exits.
 # shellcheck disable=SC2015
@@ -24,8 +24,9 @@ set -uo pipefail
 programma="${1:-}"
 caso="${2:-}"
 radice="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-disposizione="$radice/play/disposizione.cpp"
-procedure="$radice/gazetteer/procedure.cpp"
+disposizione="$radice/tests/dati/mappa.h"
+procedure="$radice/tests/dati/regioni.h"
+elenco_citta="$radice/tests/dati/citta.h"
 
 LIMITE_PROGRAMMA=150  # seconds the program may live, whatever happens
 
@@ -177,11 +178,11 @@ foto() {
 
 # aree: "index left top width height" for each region area.
 aree() {
-    awk '/kAreeRegioni\{\{/ { dentro = 1; n = 0; next }
+    awk '/kAree\{\{/ { dentro = 1; n = 0; next }
          dentro && /^\}\};/ { exit }
-         dentro && match($0, /\{ *[0-9]+, *[0-9]+, *[0-9]+, *[0-9]+ *\}/) {
+         dentro && match($0, /\{ *[0-9]+, *[0-9]+, *[0-9]+, *[0-9]+, *[0-9]+ *\}/) {
              s = substr($0, RSTART + 1, RLENGTH - 2); gsub(/ /, "", s)
-             split(s, v, ","); print n++, v[1], v[2], v[3], v[4] }' "$disposizione"
+             split(s, v, ","); print n++, v[2], v[3], v[4], v[5] }' "$disposizione"
 }
 
 # marcatori: "index left top" for each city marker (index 1..107).
@@ -200,11 +201,11 @@ nomi_regioni() {
          dentro && match($0, /\{"[^"]*"/) { print substr($0, RSTART + 2, RLENGTH - 3) }' "$procedure"
 }
 
-# nomi_citta: one city name a line, city 1 first (the name follows 9 characters of codes).
+# nomi_citta: one city name a line, city 1 first (the last string of each record line).
 nomi_citta() {
-    awk '/kCitta\{/ { dentro = 1; next }
-         dentro && /^\};/ { exit }
-         dentro && match($0, /"[^"]*"/) { print substr($0, RSTART + 10, RLENGTH - 11) }' "$procedure"
+    awk '/kCitta\{\{/ { dentro = 1; n = 0; next }
+         dentro && /^\}\};/ { exit }
+         dentro && match($0, /"[^"]*"\},/) { if (n++ > 0) print substr($0, RSTART + 1, RLENGTH - 4) }' "$elenco_citta"
 }
 
 # punti_liberi: reads "index left top width height" (twips, relative to the panel) and
@@ -350,7 +351,7 @@ caso_gioco() {
 
     # City exercise: every marker once, in index order.
     mapfile -t citta < <(nomi_citta)
-    [ "${#citta[@]}" -eq 107 ] || fallito "read ${#citta[@]} city names from $procedure, expected 107"
+    [ "${#citta[@]}" -eq 107 ] || fallito "read ${#citta[@]} city names from $elenco_citta, expected 107"
     marcatori | awk '{ print $1, $2, $3, 120, 180 }' | punti_liberi alto >"$tmp/punti_marcatori"
     [ "$(wc -l <"$tmp/punti_marcatori")" -eq 107 ] || fallito "read $(wc -l <"$tmp/punti_marcatori") city markers from $disposizione, expected 107"
     ! grep -q -- ' -' "$tmp/punti_marcatori" || fallito "a marker is entirely covered by the markers above it: $(grep -- ' -' "$tmp/punti_marcatori")"
