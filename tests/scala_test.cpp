@@ -56,12 +56,11 @@ TEST_F(ScalaFinestra, PlacesAndFontsShrinkByOneFactorAndComeBack) {
         int left, top, width, height;
         int pixelCarattere;  // at full scale, 0 for none of its own
     };
-    // From the layout table: the far corner controls, a frame's child, a marker.
+    // From the layout table: the far corner controls, a frame's child.
     const Posto posti[] = {
-        {"CmdFine", 14055, 90, 960, 1035, 19},   {"Text1", 9450, 8100, 5550, 2085, 13},
-        {"LblDom0", 9435, 2265, 5580, 780, 32},  {"OptCitta", 2970, 697, 2490, 420, 13},
-        {"LblCit(99)", 6030, 9495, 120, 180, 0}, {"FramCitta", 90, 90, 9285, 10140, 15},
-        {"TxtNome", 3600, 4140, 4650, 600, 29},
+        {"CmdFine", 14055, 90, 960, 1035, 19},  {"Text1", 9450, 8100, 5550, 2085, 13},
+        {"LblDom0", 9435, 2265, 5580, 780, 32}, {"OptCitta", 2970, 697, 2490, 420, 13},
+        {"FramCitta", 90, 90, 9285, 10140, 15}, {"TxtNome", 3600, 4140, 4650, 600, 29},
     };
     for (const double scala : {579.0 / 689.0, 898.0 / 1009.0, 1.0}) {
         SCOPED_TRACE(scala);
@@ -79,6 +78,25 @@ TEST_F(ScalaFinestra, PlacesAndFontsShrinkByOneFactorAndComeBack) {
         }
     }
     EXPECT_EQ(finestra_->size(), QSize(1009, 689));
+}
+
+// The city map's markers are made when the map first shows: made after the
+// window was scaled, they take the scale too, and follow it back.
+TEST_F(ScalaFinestra, MarkersMadeAfterAScaleChangeTakeThatScale) {
+    constexpr double kScala = 579.0 / 689.0;
+    finestra_->ImpostaScala(kScala);
+    logica_->Ctl.TxtNome.Text = QStringLiteral("Giulia");
+    for (const char* nome : {"CmdIniz", "OptCitta"}) {
+        QWidget* w = Di(nome);
+        ASSERT_NE(w, nullptr) << nome;
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    const QWidget* marcatore = Di("LblCit(99)");
+    ASSERT_NE(marcatore, nullptr);
+    EXPECT_TRUE(marcatore->isVisible());
+    EXPECT_EQ(marcatore->geometry(), PxRect(6030, 9495, 120, 180, kScala));
+    finestra_->ImpostaScala(1.0);
+    EXPECT_EQ(marcatore->geometry(), PxRect(6030, 9495, 120, 180, 1.0));
 }
 
 }  // namespace
