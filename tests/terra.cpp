@@ -9,6 +9,8 @@
 #include <array>
 #include <vector>
 
+#include "dati/mappa.h"
+
 namespace mappix {
 namespace {
 
@@ -73,8 +75,14 @@ QPoint PuntoDiRegione(int regione, std::mt19937& caso, const QRect& dentro) {
     static const auto terre = LeggiTerre();
     if (regione < 0 || regione >= kRegioni) return {-1, -1};
     std::vector<QPoint> scelta;
+    // San Marino's area lies on top of its whole rectangle, over the land
+    // around its spot: a player aiming at a neighbour does not click there.
+    const dati::Area& sm = dati::kAree[0];
+    const QRect sanMarino(QPoint(sm.left / 15, sm.top / 15),
+                          QPoint((sm.left + sm.width) / 15, (sm.top + sm.height) / 15));
     for (const QPoint& p : terre[static_cast<std::size_t>(regione)]) {
-        if (dentro.isNull() || dentro.contains(p)) scelta.push_back(p);
+        const bool altrui = regione != 0 && sanMarino.contains(p);
+        if ((dentro.isNull() || dentro.contains(p)) && !altrui) scelta.push_back(p);
     }
     if (scelta.empty()) return {-1, -1};
     std::uniform_int_distribution<std::size_t> tra(0, scelta.size() - 1);
