@@ -81,7 +81,7 @@ QPoint PuntoDiRegione(int regione, std::mt19937& caso, const QRect& dentro) {
     const QRect sanMarino(QPoint(sm.left / 15, sm.top / 15),
                           QPoint((sm.left + sm.width) / 15, (sm.top + sm.height) / 15));
     for (const QPoint& p : terre[static_cast<std::size_t>(regione)]) {
-        const bool altrui = regione != 0 && sanMarino.contains(p);
+        const bool altrui = dentro.isNull() && regione != 0 && sanMarino.contains(p);
         if ((dentro.isNull() || dentro.contains(p)) && !altrui) scelta.push_back(p);
     }
     if (scelta.empty()) return {-1, -1};
