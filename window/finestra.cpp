@@ -132,7 +132,9 @@ bool FinestraCitta::Coperto(const QWidget* widget) const {
            std::find(coperti_.begin(), coperti_.end(), widget->objectName()) != coperti_.end();
 }
 
-void Rispecchia(QWidget* widget, const Controllo& stato, double scala) {
+namespace {
+
+void Colloca(QWidget* widget, const Controllo& stato, double scala, bool abilitato) {
     const QRect posto = RettangoloPixel(stato, scala);
     if (widget->geometry() != posto) {
         widget->setGeometry(posto);
@@ -141,27 +143,22 @@ void Rispecchia(QWidget* widget, const Controllo& stato, double scala) {
         widget->setVisible(stato.Visible);
     }
     // The widget's own flag: a disabled frame disables its children by itself.
-    if (widget->isEnabledTo(widget->parentWidget()) != stato.Enabled) {
-        widget->setEnabled(stato.Enabled);
+    if (widget->isEnabledTo(widget->parentWidget()) != abilitato) {
+        widget->setEnabled(abilitato);
     }
 }
 
+}  // namespace
+
+void Rispecchia(QWidget* widget, const Controllo& stato, double scala) {
+    Colloca(widget, stato, scala, stato.Enabled);
+}
+
 void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
+    // A covered control is disabled too: nobody sees it, so it must take no
+    // focus and no key.
     specchi_.emplace_back([this, widget, &stato] {
-        const QRect posto = RettangoloPixel(stato, scala_);
-        if (widget->geometry() != posto) {
-            widget->setGeometry(posto);
-        }
-        if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
-            widget->setVisible(stato.Visible);
-        }
-        // The widget's own flag: a disabled frame disables its children by
-        // itself. A covered control is disabled too: nobody sees it, so it
-        // must take no focus and no key.
-        const bool abilitato = stato.Enabled && !Coperto(widget);
-        if (widget->isEnabledTo(widget->parentWidget()) != abilitato) {
-            widget->setEnabled(abilitato);
-        }
+        Colloca(widget, stato, scala_, stato.Enabled && !Coperto(widget));
     });
 }
 
