@@ -20,6 +20,10 @@ packages=(
   xvfb xdotool xclip x11-utils openbox
   qt6-translations-l10n at-spi2-core python3-pyatspi dbus
 )
+# The screen reader the smoke test plays with, and its speech.
+if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
+  packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng)
+fi
 # Only the test command needs these: linters, the package tools, benchmarks.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
   packages+=(clang-format clang-tidy cppcheck dpkg-dev file desktop-file-utils appstream lintian
