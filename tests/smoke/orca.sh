@@ -61,14 +61,9 @@ DefaultModule espeak-ng
 CONF
 cp /etc/speech-dispatcher/modules/espeak-ng.conf "$tmp/conf/modules/"
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-pids+=($!)
-fine=$((SECONDS + 20))
-until grep -q '^[0-9][0-9]*$' "$tmp/display" 2>/dev/null; do
-    [ $SECONDS -lt $fine ] || fallito "Xvfb gave no display number within 20 s"
-    sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$tmp/display")"
+source "$qui/xvfb.sh"
+avvia_xvfb "$tmp" 1280x1024x24
+pids+=("$xvfb_pid")
 
 "$ORCA_LANCIATORE" --launch-immediately >"$tmp/bus.log" 2>&1 &
 pids+=($!)
