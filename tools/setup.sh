@@ -19,6 +19,7 @@ packages=(
   fonts-liberation fonts-liberation2 fonts-dejavu-core
   xvfb xdotool xclip x11-utils openbox
   qt6-translations-l10n at-spi2-core python3-pyatspi dbus
+  qt6-wayland
 )
 # Only the test command needs these: linters, the package tools, benchmarks.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
