@@ -19,15 +19,17 @@ packages=(
   fonts-liberation fonts-liberation2 fonts-dejavu-core
   xvfb xdotool xclip x11-utils openbox
   qt6-translations-l10n at-spi2-core python3-pyatspi dbus
+  qt6-wayland
 )
 # The screen reader the smoke test plays with, and its speech.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
   packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng)
 fi
-# Only the test command needs these: linters, the package tools, benchmarks.
+# Only the test command needs these: linters, the package tools, benchmarks,
+# the Wayland desktop of the smoke tests.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
   packages+=(clang-format clang-tidy cppcheck dpkg-dev file desktop-file-utils appstream lintian
-             libbenchmark-dev imagemagick)
+             libbenchmark-dev imagemagick weston xwayland libweston-10-dev)
 fi
 
 # One query for all of them: a second start must stay quick.

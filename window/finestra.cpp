@@ -16,6 +16,7 @@
 
 #include "accessibile.h"
 #include "annunci.h"
+#include "area_di_lavoro.h"
 #include "caratteri.h"
 #include "copertura.h"
 #include "etichetta.h"
@@ -504,16 +505,16 @@ void FinestraCitta::AdattaAlloSchermo(QMargins cornice) {
         return;
     }
     const QRect disponibile = schermo->availableGeometry();
-    ImpostaScala(ScalaPerSchermo(disponibile.size(), cornice));
+    const QRect area = AreaPerLaFinestra(disponibile, AreaDiLavoroNota());
+    ImpostaScala(ScalaPerSchermo(area.size(), cornice));
     // The window is centred as if it had no frame (as it has none without a
     // window manager), then moved just enough for its frame to lie inside.
     QRect posto(QPoint(0, 0), size());
     posto.moveCenter(disponibile.center());
     const QSize esterno = size().grownBy(cornice);
-    posto.moveTopLeft({std::max(disponibile.left(),
-                                std::min(posto.left(), disponibile.right() + 1 - esterno.width())),
-                       std::max(disponibile.top(), std::min(posto.top(), disponibile.bottom() + 1 -
-                                                                             esterno.height()))});
+    posto.moveTopLeft(
+        {std::max(area.left(), std::min(posto.left(), area.right() + 1 - esterno.width())),
+         std::max(area.top(), std::min(posto.top(), area.bottom() + 1 - esterno.height()))});
     move(posto.topLeft());
     cornice_ = cornice;
 }
