@@ -655,7 +655,10 @@ TEST_F(LettoreTest, MapItemsTellWhereTheyLieButNeverWhatTheyAre) {
                         .startsWith(QString::fromUtf8(c.dove)))
             << "city " << c.indice;
     }
-    for (int c = 2; c <= 107; ++c) descrizione(QStringLiteral("LblCit(%1)").arg(c));
+    const QRegularExpression vicine(QStringLiteral("\\. Vicina a Città \\d+ e Città \\d+\\.$"));
+    for (int c = 1; c <= 107; ++c) {
+        EXPECT_TRUE(descrizione(QStringLiteral("LblCit(%1)").arg(c)).contains(vicine)) << c;
+    }
 }
 
 // ------------------------------------------------------------ the map's keys

@@ -136,6 +136,8 @@ def senza_nomi(frasi, regioni, citta):
 def gioca_regioni(g):
     p, regioni = g.p, g.regioni
     t = tasti("space")
+    # Entering the map Orca speaks the item the mark is on, then the question.
+    p.attendi("the first area", lambda f: f.startswith("Area 0 push button"), t)
     domanda = g.annuncio("the question", lambda f: f.startswith("Dove si trova la Regione. "), t)
     soggetto = domanda[len("Dove si trova la Regione. "):]
     if soggetto not in regioni:

@@ -53,7 +53,7 @@ static_assert(std::char_traits<char>::length(kCittaMare) == kNumCitta);
 QString Elenco(const char* parola, const std::vector<int>& indici) {
     QStringList voci;
     for (int i : indici) {
-        voci << QStringLiteral("%1 %2").arg(QLatin1String(parola)).arg(i);
+        voci << QStringLiteral("%1 %2").arg(QString::fromUtf8(parola)).arg(i);
     }
     if (voci.size() < 2) {
         return voci.join(QString());
@@ -67,7 +67,7 @@ QString MareDellaRegione(int regione) {
         case 'L':
             return QStringLiteral("senza sbocco sul mare");
         case 'I':
-            return QStringLiteral("un'isola");
+            return QStringLiteral("circondata dal mare");
         default:
             return QStringLiteral("sul mare");
     }
