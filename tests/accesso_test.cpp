@@ -620,6 +620,7 @@ TEST_F(LettoreTest, MapItemsTellWhereTheyLieButNeverWhatTheyAre) {
     Clic("CmdReset");
     Clic("OptCitta");
     std::vector<QString> nomi;
+    nomi.reserve(dati::kRegioni.size() + dati::kCitta.size());
     for (const auto& r : dati::kRegioni) nomi.push_back(QString::fromUtf8(r.nome));
     for (std::size_t c = 1; c < dati::kCitta.size(); ++c) {
         nomi.push_back(QString::fromUtf8(dati::kCitta[c].nome));

@@ -40,12 +40,10 @@ QString UltimaRigaConParole(const PrimaDellEvento& prima, const CasellaTesto& re
     }
     const QStringList righe = TestoMostrato(registro.Text.mid(prima.lunghezzaRegistro))
                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    for (auto riga = righe.crbegin(); riga != righe.crend(); ++riga) {
-        if (std::any_of(riga->begin(), riga->end(), [](QChar c) { return c.isLetter(); })) {
-            return riga->trimmed();
-        }
-    }
-    return {};
+    const auto conParole = std::find_if(righe.crbegin(), righe.crend(), [](const QString& riga) {
+        return std::any_of(riga.begin(), riga.end(), [](QChar c) { return c.isLetter(); });
+    });
+    return conParole == righe.crend() ? QString() : conParole->trimmed();
 }
 
 }  // namespace
