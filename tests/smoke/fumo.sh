@@ -69,19 +69,10 @@ trap 'fallito "interrupted"' INT TERM
 
 # --- the X server -----------------------------------------------------------
 
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 # avvia_xvfb WxHxD: a new Xvfb on a display number it picks itself.
 avvia_xvfb() {
-    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$tmp/display" \
-        >"$tmp/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    local fine=$((SECONDS + 20))
-    while ! grep -q '^[0-9][0-9]*$' "$tmp/display" 2>/dev/null; do
-        kill -0 "$xvfb_pid" 2>/dev/null || fallito "Xvfb did not start: $(tail -n 5 "$tmp/xvfb.log")"
-        [ $SECONDS -lt $fine ] || fallito "Xvfb gave no display number within 20 s"
-        sleep 0.1
-    done
-    DISPLAY=":$(head -n 1 "$tmp/display")"
-    export DISPLAY
+    avvia_xvfb_in "$tmp" "$1" -noreset
     nota "Xvfb $1 on $DISPLAY"
 }
 

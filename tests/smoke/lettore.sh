@@ -39,7 +39,7 @@ pulisci() {
 trap pulisci EXIT
 
 source "$qui/xvfb.sh"
-avvia_xvfb "$tmp" 1280x1024x24
+avvia_xvfb_in "$tmp" 1280x1024x24
 pids+=("$xvfb_pid")
 
 "$LETTORE_LANCIATORE" --launch-immediately >"$tmp/bus.log" 2>&1 &

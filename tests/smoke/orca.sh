@@ -62,7 +62,7 @@ CONF
 cp /etc/speech-dispatcher/modules/espeak-ng.conf "$tmp/conf/modules/"
 
 source "$qui/xvfb.sh"
-avvia_xvfb "$tmp" 1280x1024x24
+avvia_xvfb_in "$tmp" 1280x1024x24
 pids+=("$xvfb_pid")
 
 "$ORCA_LANCIATORE" --launch-immediately >"$tmp/bus.log" 2>&1 &

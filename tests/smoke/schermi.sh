@@ -172,22 +172,14 @@ MARCATORI="
 
 # --- the X server and the window manager --------------------------------------
 
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
 avvia_schermo() {
     for strumento in Xvfb openbox xdotool xclip xwininfo xprop import timeout awk; do
         command -v "$strumento" >/dev/null || fallito "'$strumento' is not installed (tools/setup.sh installs it)"
     done
     SW="${1%x*}" SH="${1#*x}"
-    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$tmp/display" \
-        >"$tmp/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    local fine=$((SECONDS + 20))
-    while ! grep -q '^[0-9][0-9]*$' "$tmp/display" 2>/dev/null; do
-        kill -0 "$xvfb_pid" 2>/dev/null || fallito "Xvfb did not start: $(tail -n 5 "$tmp/xvfb.log")"
-        [ $SECONDS -lt $fine ] || fallito "Xvfb gave no display number within 20 s"
-        sleep 0.1
-    done
-    DISPLAY=":$(head -n 1 "$tmp/display")"
-    export DISPLAY
+    avvia_xvfb_in "$tmp" "${1}x24" -noreset
+    local fine
     openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
     wm_pid=$!
     fine=$((SECONDS + 20))

@@ -1,7 +1,7 @@
 # Sourced by the smoke tests: starts Xvfb on the first free display.
-#   avvia_xvfb <folder> <screen, as 1280x1024x24> [more Xvfb options]
+#   avvia_xvfb_in <folder> <screen, as 1280x1024x24> [more Xvfb options]
 # sets DISPLAY and xvfb_pid; needs a function fallito.
-avvia_xvfb() {
+avvia_xvfb_in() {
     local cartella="$1" schermo="$2"
     shift 2
     Xvfb -displayfd 3 -screen 0 "$schermo" -nolisten tcp "$@" 3>"$cartella/display" \
