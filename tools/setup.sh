@@ -27,7 +27,7 @@ fi
 # Only the test command needs these: linters, the package tools, benchmarks.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
   packages+=(clang-format clang-tidy cppcheck dpkg-dev file desktop-file-utils appstream lintian
-             libbenchmark-dev imagemagick)
+             libbenchmark-dev libxcb-damage0-dev imagemagick)
 fi
 
 # One query for all of them: a second start must stay quick.
