@@ -1,7 +1,11 @@
 #include "caratteri.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontDatabase>
+#include <QObject>
 #include <QStringList>
+#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -58,7 +62,38 @@ const QStringList& Faccia(Famiglia famiglia) {
     return faccia;
 }
 
+// Holds back a hidden widget's font changes and hands the last one over
+// just before the widget shows.
+class RinvioCarattere : public QObject {
+public:
+    explicit RinvioCarattere(QWidget* widget) : QObject(widget) {}
+
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        auto* widget = static_cast<QWidget*>(oggetto);
+        if (evento->type() == QEvent::FontChange && !widget->isVisible() && !inviando_) {
+            rinviato_ = true;
+            return true;
+        }
+        if (evento->type() == QEvent::Show && rinviato_) {
+            rinviato_ = false;
+            inviando_ = true;
+            QEvent cambio(QEvent::FontChange);
+            QCoreApplication::sendEvent(widget, &cambio);
+            inviando_ = false;
+        }
+        return false;
+    }
+
+private:
+    bool rinviato_ = false;
+    bool inviando_ = false;
+};
+
 }  // namespace
+
+void CarattereAllaVista(QWidget* widget) {
+    widget->installEventFilter(new RinvioCarattere(widget));
+}
 
 QFont Carattere(Famiglia famiglia, double punti, bool grassetto) {
     QFont carattere;
