@@ -19,6 +19,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -798,6 +799,8 @@ TEST_F(FinestraTest, HelpPanelOpensAndClosesOnlyByItsButtons) {
     Clic("CmdHlp");
     EXPECT_TRUE(aiuto->isVisible());
     EXPECT_EQ(TestoDi(Di("Text2")), ConACapo(U(dati::kAiuto)));
+    // The help's text is drawn in its own 12-point font, not its panel's.
+    EXPECT_EQ(QFontInfo(Di<QPlainTextEdit>("Text2")->document()->defaultFont()).pixelSize(), 16);
     EXPECT_FALSE(Di<QPlainTextEdit>("Text2")->toPlainText().contains(QLatin1Char('\r')));
     Clic("CmdHlpFine");
     EXPECT_FALSE(aiuto->isVisible());
