@@ -1,5 +1,6 @@
-// Screenshots of the real window for the README: the start screen and an
-// exercise in progress on each map. Run under Xvfb or offscreen:
+// Screenshots of the real window for the README: the start screen, the help,
+// the exercise choice and an exercise in progress on each map (also compared
+// pixel by pixel before and after a change). Run under Xvfb or offscreen:
 //   schermate <folder>
 #include <QApplication>
 #include <QTest>
@@ -41,10 +42,14 @@ int main(int argc, char* argv[]) {
     mappix::FinestraCitta finestra(logica);
     finestra.show();
     bool fatto = Salva(finestra, cartella, "avvio.png");
+    Clic(finestra, QStringLiteral("CmdHlp"));
+    fatto = Salva(finestra, cartella, "aiuto.png") && fatto;
+    Clic(finestra, QStringLiteral("CmdHlpFine"));
 
     QTest::keyClicks(finestra.findChild<QWidget*>(QStringLiteral("TxtNome")),
                      QStringLiteral("Giulia"));
     Clic(finestra, QStringLiteral("CmdIniz"));
+    fatto = Salva(finestra, cartella, "scelta.png") && fatto;
     Clic(finestra, QStringLiteral("OptCittaReg"));
     for (int domanda = 0; domanda < 3; ++domanda) {
         Clic(finestra, QStringLiteral("LbLReg(%1)").arg(logica.RegDom == 9 ? 12 : 9));

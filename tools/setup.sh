@@ -21,15 +21,12 @@ packages=(
   qt6-translations-l10n at-spi2-core python3-pyatspi dbus
   qt6-wayland
 )
-# The screen reader the smoke test plays with, and its speech.
-if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
-  packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng)
-fi
 # Only the test command needs these: linters, the package tools, benchmarks,
-# the Wayland desktop of the smoke tests.
+# the Wayland desktop of the smoke tests, the screen reader and its speech.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
-  packages+=(clang-format clang-tidy cppcheck dpkg-dev file desktop-file-utils appstream lintian
-             libbenchmark-dev imagemagick weston xwayland libweston-10-dev)
+  packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
+             clang-format clang-tidy cppcheck dpkg-dev file desktop-file-utils appstream lintian
+             libbenchmark-dev libxcb-damage0-dev imagemagick weston xwayland libweston-10-dev)
 fi
 
 # One query for all of them: a second start must stay quick.

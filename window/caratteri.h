@@ -6,6 +6,8 @@
 
 #include <QFont>
 
+class QWidget;
+
 namespace mappix {
 
 enum class Famiglia { MsSansSerif, Arial, TimesNewRoman, CourierNew };
@@ -13,6 +15,11 @@ enum class Famiglia { MsSansSerif, Arial, TimesNewRoman, CourierNew };
 QFont Carattere(Famiglia famiglia, double punti, bool grassetto = false);
 // A font of the design drawn at a scale of the window: its pixel size scaled.
 QFont CarattereInScala(const QFont& progetto, double scala);
+
+// For a widget the start screen does not show: a new font reaches it (and
+// Qt loads that font's face and measures its text) when it is first shown,
+// not while it is hidden. Its font() is the new one at once.
+void CarattereAllaVista(QWidget* widget);
 
 inline constexpr double kPuntiModulo = 8.25;  // the form's default font size
 

@@ -195,6 +195,9 @@ QPlainTextEdit* FinestraCitta::NuovaCasellaSolaLettura(const char* nome, QWidget
                                                        const QFont& carattere,
                                                        QPalette::ColorRole sfondo) {
     auto* casella = new QPlainTextEdit(contenitore);
+    if (contenitore != this) {
+        CarattereAllaVista(casella);  // the help's text, shown only on request
+    }
     casella->setObjectName(QString::fromLatin1(nome));
     casella->setReadOnly(true);
     casella->setFont(carattere);
@@ -217,6 +220,7 @@ void FinestraCitta::CostruisciMappe() {
     auto* regio = new PannelloRegioni(
         c, [this](int i) { Esegui([this, i] { logica_.LbLReg_Click(static_cast<int16_t>(i)); }); },
         this);
+    CarattereAllaVista(regio);
     regio->setFont(titolo);
     Specchia(regio, c.FramRegio);
     specchi_.emplace_back([this, regio] { regio->Specchia(scala_); });
@@ -226,6 +230,7 @@ void FinestraCitta::CostruisciMappe() {
         c, logica_.Modulo,
         [this](int i) { Esegui([this, i] { logica_.LblCit_Click(static_cast<int16_t>(i)); }); },
         this);
+    CarattereAllaVista(citta);
     citta->setFont(titolo);
     Specchia(citta, c.FramCitta);
     specchi_.emplace_back([this, citta] { citta->Specchia(scala_); });
@@ -406,7 +411,11 @@ void FinestraCitta::CostruisciAiuto() {
     QPalette tavolozza = text2->palette();
     tavolozza.setColor(QPalette::Text, tavolozza.color(QPalette::WindowText));
     text2->setPalette(tavolozza);
-    specchi_.emplace_back([text2, &stato = c.Text2] {
+    // The help's text is laid out when the help is first opened, not at start.
+    specchi_.emplace_back([text2, &stato = c.Text2, &aiuto = c.FrmHelp] {
+        if (!aiuto.Visible) {
+            return;
+        }
         const QString mostrato = TestoMostrato(stato.Text);
         if (text2->toPlainText() != mostrato) {
             text2->setPlainText(mostrato);
