@@ -20,10 +20,10 @@ packages=(
   xvfb xdotool xclip x11-utils openbox
   qt6-translations-l10n at-spi2-core python3-pyatspi dbus
 )
-# Only the test command needs these: linters, the package tools, benchmarks.
+# Only the test command needs these: linters, Debian's package tools, benchmarks.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
-  packages+=(clang-format clang-tidy cppcheck dpkg-dev file desktop-file-utils appstream lintian
-             libbenchmark-dev imagemagick)
+  packages+=(clang-format clang-tidy cppcheck dpkg-dev debhelper lintian autopkgtest file
+             desktop-file-utils appstream libbenchmark-dev imagemagick)
 fi
 
 # One query for all of them: a second start must stay quick.
