@@ -11,7 +11,8 @@
 # The copies are the work tree as git sees it (committed, changed and new
 # files, not the ignored ones), built in a scratch directory: dpkg-buildpackage
 # writes beside the tree it builds, and the work tree stays clean.
-# Usage: tools/controlla_pacchetto.sh [scratch-dir]   (default: a temporary one)
+# Usage: tools/controlla_pacchetto.sh [scratch-dir]   (default: a temporary one,
+# removed unless a check fails)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 radice="$(pwd)"
@@ -21,11 +22,12 @@ if [ -n "${1:-}" ]; then
   mkdir -p "$lavoro"
 else
   lavoro="$(mktemp -d /tmp/mappix-pacchetto.XXXXXX)"
-  trap 'rm -rf "$lavoro"' EXIT
+  # kept when a check fails, for its logs and packages
+  trap '[ $? -ne 0 ] || rm -rf "$lavoro"' EXIT
 fi
 lavoro="$(realpath "$lavoro")"
 
-fallito() { echo "package check: $*" >&2; exit 1; }
+fallito() { echo "package check: $* (files in $lavoro)" >&2; exit 1; }
 inizio=$SECONDS
 tempo() { echo "package check: $1 in $((SECONDS - inizio)) s"; inizio=$SECONDS; }
 
@@ -119,9 +121,14 @@ sudo_cmd=()
 gia_installato=0
 dpkg-query -W -f='${db:Status-Status}' mappix 2>/dev/null | grep -qx installed && gia_installato=1
 esito=0
-"${sudo_cmd[@]}" autopkgtest "$deb" "$lavoro/a/mappix" -- null || esito=$?
+"${sudo_cmd[@]}" autopkgtest "$deb" "$lavoro/a/mappix" -- null >"$lavoro/autopkgtest.log" 2>&1 || esito=$?
 if [ "$gia_installato" = 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -qq mappix >/dev/null
 fi
-[ "$esito" -eq 0 ] || fallito "autopkgtest failed (exit status $esito)"
+[ "$esito" -eq 0 ] || {
+  grep -v -E '^(Get|Ign|Hit):|^\(Reading database' "$lavoro/autopkgtest.log" | tail -n 60 >&2
+  fallito "autopkgtest failed (exit status $esito)"
+}
+# autopkgtest's own summary: one line per test
+sed -n '/@@@@ summary/,/^autopkgtest \[/{/^autopkgtest \[/!p}' "$lavoro/autopkgtest.log"
 tempo "autopkgtest"
