@@ -71,8 +71,9 @@ if ! cmp -s "$lavoro/a.sha256" "$lavoro/b.sha256"; then
     dpkg-deb -R "$lavoro/a/$d" "$lavoro/x/a/$d"
     dpkg-deb -R "$lavoro/b/altra/strada/$d" "$lavoro/x/b/$d"
   done
-  diff -r "$lavoro/x/a" "$lavoro/x/b" >&2 || true
-  fallito "two builds of one source differ (diffoscope on the two .deb files tells where)"
+  diff -r --no-dereference "$lavoro/x/a" "$lavoro/x/b" >&2 || true
+  fallito "two builds of one source differ; diffoscope (Debian package) tells where:" \
+    "diffoscope $lavoro/a/mappix_*.deb $lavoro/b/altra/strada/mappix_*.deb"
 fi
 tempo "reproducibility: the .deb files of the two builds are identical"
 
