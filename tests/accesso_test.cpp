@@ -13,16 +13,20 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTranslator>
 #include <QWindow>
 #include <cmath>
 #include <memory>
 #include <random>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "dati/citta.h"
+#include "dati/regioni.h"
 #include "etichetta.h"
 #include "finestra.h"
 #include "frm_citta.h"
@@ -449,11 +453,14 @@ TEST_F(LettoreTest, TheNameBoxIsNamedByTheInvitationAboveIt) {
     QAccessibleInterface* nome = Accessibile(Di("TxtNome"));
     EXPECT_EQ(nome->role(), QAccessible::EditableText);
     EXPECT_EQ(nome->text(QAccessible::Name), invito);
+    // Qt's words: the name box is "labelled" by Label1, which a screen reader
+    // hears as Label1 being the label for it.
     bool etichettato = false;
     for (const auto& [altro, relazione] :
-         Accessibile(Di("Label1"))->relations(QAccessible::Label)) {
+         Accessibile(Di("Label1"))->relations(QAccessible::AllRelations)) {
+        EXPECT_NE(relazione, QAccessible::Label) << "Label1 claims to be labelled by another";
         etichettato =
-            etichettato || (altro->object() == Di("TxtNome") && relazione == QAccessible::Label);
+            etichettato || (altro->object() == Di("TxtNome") && relazione == QAccessible::Labelled);
     }
     EXPECT_TRUE(etichettato) << "Label1 is not reported as the label of the name box";
     Scrivi("mario");
@@ -485,9 +492,10 @@ TEST_F(LettoreTest, ButtonsAndOptionsAreNamedByTheirCaptionsAndDescribedByTheirT
     };
     for (const Atteso& a : attesi) {
         QAccessibleInterface* i = Accessibile(Di(a.nome));
-        // An option button holds its choice down: Qt tells it as a check box.
+        // The five options are one choice of five.
         const bool opzione = std::string(a.nome).starts_with("Opt");
-        EXPECT_EQ(i->role(), opzione ? QAccessible::CheckBox : QAccessible::PushButton) << a.nome;
+        EXPECT_EQ(i->role(), opzione ? QAccessible::RadioButton : QAccessible::PushButton)
+            << a.nome;
         EXPECT_EQ(i->text(QAccessible::Name), QString::fromUtf8(a.didascalia)) << a.nome;
         EXPECT_EQ(i->text(QAccessible::Description), QString::fromUtf8(a.suggerimento)) << a.nome;
     }
@@ -501,31 +509,226 @@ TEST_F(LettoreTest, ButtonsAndOptionsAreNamedByTheirCaptionsAndDescribedByTheirT
     }
 }
 
-TEST_F(LettoreTest, TheLogReadsAsReadOnlyTextAndCoveredControlsAsUnavailable) {
+TEST_F(LettoreTest, TheLogReadsAsReadOnlyTextAndCoveredControlsAsNotShowing) {
     Inizia();
     Clic("OptReg");
     RispondiRegione();
+    EXPECT_EQ(Accessibile(Di("ProgressBar1"))->text(QAccessible::Name), QStringLiteral("Domande"));
     QAccessibleInterface* log = Accessibile(Di("Text1"));
     EXPECT_EQ(log->role(), QAccessible::EditableText);
+    EXPECT_EQ(log->text(QAccessible::Name), QStringLiteral("Registro della prova"));
     EXPECT_TRUE(log->state().readOnly);
+    // The arrow keys move a caret through it, line by line.
+    Clic("Text1");
+    Tasto(Qt::Key_Home, Qt::ControlModifier);
+    Tasto(Qt::Key_Down);
+    EXPECT_EQ(log->textInterface()->cursorPosition(),
+              QStringLiteral("# Test eseguito da MARIO\n").size());
     EXPECT_EQ(log->text(QAccessible::Value), ConACapo(Log()));
     ASSERT_NE(log->textInterface(), nullptr);
     EXPECT_TRUE(log->textInterface()
                     ->text(0, log->textInterface()->characterCount())
                     .startsWith(QStringLiteral("# Test eseguito da MARIO\n\n")));
 
-    // Under the map: present but unavailable, and never focused.
+    // Under the map: not on screen for a screen reader, and never focused.
     for (const auto& nome : kInizio) {
         const QAccessible::State stato = Accessibile(Di(nome))->state();
-        EXPECT_TRUE(stato.disabled) << nome;
+        EXPECT_TRUE(stato.invisible) << nome;
         EXPECT_FALSE(stato.focused) << nome;
     }
-    EXPECT_FALSE(Accessibile(Di("CmdReset"))->state().disabled);
+    EXPECT_FALSE(Accessibile(Di("CmdReset"))->state().invisible);
     Clic("CmdNuovo");
     for (const auto& nome : kInizio) {
-        EXPECT_FALSE(Accessibile(Di(nome))->state().disabled) << nome;
+        EXPECT_FALSE(Accessibile(Di(nome))->state().invisible) << nome;
     }
     EXPECT_TRUE(Accessibile(Di("TxtNome"))->state().focused);
+}
+
+// What the screen reader is told unasked, after the event and the focus
+// change it would otherwise be spoken over.
+class AnnunciTest : public LettoreTest {
+protected:
+    QString Annunciato() {
+        QCoreApplication::processEvents();
+        return Di("Annunciatore")->accessibleName();
+    }
+    // Marks what was said so far, to tell whether an event says anything.
+    void Dimentica() { Di("Annunciatore")->setAccessibleName(QStringLiteral("-")); }
+};
+
+TEST_F(AnnunciTest, TheQuestionTheScoreOrNothingAsTheScreenShowsIt) {
+    Inizia();
+    Clic("OptReg");
+    EXPECT_EQ(Annunciato(), QStringLiteral("Dove si trova la Regione. ") + Mostrato("LblDom0"));
+    RispondiRegione();
+    EXPECT_EQ(Annunciato(), Mostrato("LblDom0") + QStringLiteral(". Domanda Nr. 2 di 21"));
+    Dimentica();
+    Clic("Text1");
+    Clic("LblNote");
+    EXPECT_EQ(Annunciato(), QStringLiteral("-")) << "an event with no news for the player";
+    Clic("CmdReset");
+    EXPECT_EQ(Annunciato(), QStringLiteral("Punteggio prima di terminare: 0,00"));
+    Dimentica();
+    ClicPunto({Px(kPannello + 1200), Px(kPannello + 2000)});
+    EXPECT_EQ(Annunciato(), QStringLiteral("-")) << "a click on the map with no exercise";
+    Clic("OptCapol");
+    Clic("CmdNuovo");
+    Dimentica();
+    Clic("CmdNuovo");
+    EXPECT_EQ(Annunciato(), QStringLiteral("-")) << "a new player is not an abandonment";
+}
+
+// The region areas each borders, as the map of Italy shows them; San Marino
+// lies between Emilia Romagna and Marche, the south-east of Puglia touches
+// only Puglia and Basilicata.
+const std::vector<std::vector<int>> kConfini = {{7, 10},
+                                                {2},
+                                                {1, 3, 7, 8},
+                                                {2, 4, 6, 7},
+                                                {3, 6},
+                                                {6},
+                                                {3, 4, 5, 7},
+                                                {0, 2, 3, 6, 8, 9, 10},
+                                                {2, 7, 9},
+                                                {7, 8, 10, 11, 12},
+                                                {0, 7, 9, 11, 12, 13},
+                                                {9, 10, 12},
+                                                {9, 10, 11, 13, 14, 16},
+                                                {10, 12, 14},
+                                                {12, 13, 15, 16},
+                                                {14, 16, 18},
+                                                {12, 14, 15, 18},
+                                                {18},
+                                                {15, 16, 17, 21},
+                                                {},
+                                                {},
+                                                {18}};
+
+std::vector<int> Numeri(const QString& testo, const QString& dopo) {
+    std::vector<int> numeri;
+    const QString coda = testo.section(dopo, 1);
+    const QRegularExpression numero(QStringLiteral("Area (\\d+)"));
+    for (auto m = numero.globalMatch(coda.section(QLatin1Char('.'), 0, 0)); m.hasNext();) {
+        numeri.push_back(m.next().captured(1).toInt());
+    }
+    return numeri;
+}
+
+TEST_F(LettoreTest, MapItemsTellWhereTheyLieButNeverWhatTheyAre) {
+    Inizia();
+    Clic("OptReg");
+    Clic("CmdReset");
+    Clic("OptCitta");
+    std::vector<QString> nomi;
+    nomi.reserve(dati::kRegioni.size() + dati::kCitta.size());
+    for (const auto& r : dati::kRegioni) nomi.push_back(QString::fromUtf8(r.nome));
+    for (std::size_t c = 1; c < dati::kCitta.size(); ++c) {
+        nomi.push_back(QString::fromUtf8(dati::kCitta[c].nome));
+    }
+    const auto descrizione = [&](const QString& oggetto) {
+        QAccessibleInterface* i = Accessibile(Di(oggetto.toStdString()));
+        const QString detto =
+            i->text(QAccessible::Name) + QLatin1Char(' ') + i->text(QAccessible::Description);
+        for (const QString& nome : nomi) {
+            EXPECT_FALSE(detto.contains(QRegularExpression(
+                QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(nome)))))
+                << oggetto.toStdString() << " says " << nome.toStdString();
+        }
+        return i->text(QAccessible::Description);
+    };
+    for (int a = 0; a < 22; ++a) {
+        const QString d = descrizione(QStringLiteral("LbLReg(%1)").arg(a));
+        EXPECT_EQ(Numeri(d, QStringLiteral("Confina con ")), kConfini[std::size_t(a)])
+            << "area " << a << ": " << d.toStdString();
+    }
+    const QString pugliaSud = descrizione(QStringLiteral("LbLReg(21)"));
+    EXPECT_TRUE(pugliaSud.contains(QStringLiteral("stessa regione dell'Area 15")));
+    struct Citta {
+        int indice;
+        const char* dove;
+    };
+    // Trieste, Torino, Ravenna, Palermo, San Marino.
+    for (const Citta& c :
+         {Citta{22, "Nel nord-est, sul mare."}, Citta{1, "Nel nord-ovest, nell'"},
+          Citta{39, "Nel nord-est, vicino al mare."}, Citta{93, "Nelle isole, sul"},
+          Citta{43, "Nel centro-nord, nell'entroterra"}}) {
+        EXPECT_TRUE(descrizione(QStringLiteral("LblCit(%1)").arg(c.indice))
+                        .startsWith(QString::fromUtf8(c.dove)))
+            << "city " << c.indice;
+    }
+    const QRegularExpression vicine(QStringLiteral("\\. Vicina a Città \\d+ e Città \\d+\\.$"));
+    for (int c = 1; c <= 107; ++c) {
+        EXPECT_TRUE(descrizione(QStringLiteral("LblCit(%1)").arg(c)).contains(vicine)) << c;
+    }
+}
+
+// ------------------------------------------------------------ the map's keys
+
+// The item the mark is on, as a screen reader finds it.
+QString Segnato(QWidget* pannello) {
+    for (auto* elemento : pannello->findChildren<QWidget*>()) {
+        QAccessibleInterface* i = QAccessible::queryAccessibleInterface(elemento);
+        if (elemento->objectName().startsWith(QStringLiteral("L")) && i->state().focused) {
+            return i->text(QAccessible::Name);
+        }
+    }
+    return {};
+}
+
+TEST_F(AccessoTest, TheMapAnswersOnlyTheItemThePlayerCanSee) {
+    Inizia();
+    // With "Aiuto" open over the city map, Shift+Tab from the log, Tab and the
+    // arrows reach every marker in view and none under the panel.
+    Clic("CmdHlp");
+    Clic("OptCitta");
+    ASSERT_TRUE(Di("FrmHelp")->isVisible());
+    const QRect aiuto = Di("FrmHelp")->geometry();
+    const auto sotto = [&](const QString& nome) {
+        const QWidget* m = Di(QStringLiteral("LblCit(%1)").arg(nome.section(' ', 1)).toStdString());
+        return aiuto.contains(m->mapTo(finestra_.get(), m->rect().center()));
+    };
+    int inVista = 0;
+    for (int c = 1; c <= 107; ++c) inVista += sotto(QStringLiteral("Città %1").arg(c)) ? 0 : 1;
+    ASSERT_LT(inVista, 107) << "no marker lies under the help panel";
+    // Shift+Tab from the log enters the map on the last marker in view, and
+    // goes back through all of them.
+    std::set<QString> visti;
+    Clic("Text1");
+    Tasto(Qt::Key_Backtab);
+    for (int i = 0; i < 120; ++i) {
+        Tasto(Qt::Key_Backtab);
+        if (!FuocoIn("FramCitta")) break;
+        ASSERT_FALSE(sotto(Segnato(Di("FramCitta")))) << Segnato(Di("FramCitta")).toStdString();
+        visti.insert(Segnato(Di("FramCitta")));
+    }
+    EXPECT_EQ(static_cast<int>(visti.size()), inVista);
+    Clic("Text1");
+    Tasto(Qt::Key_Backtab);
+    Tasto(Qt::Key_Backtab);
+    const Qt::Key frecce[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
+    for (int i = 0; i < 40; ++i) {
+        Tasto(frecce[i / 5 % 4]);
+        ASSERT_FALSE(sotto(Segnato(Di("FramCitta")))) << Segnato(Di("FramCitta")).toStdString();
+    }
+    Clic("CmdReset");
+    Clic("CmdHlpFine");
+
+    // Started with the mouse, the map shows no mark: Space only shows it.
+    Clic("OptReg");
+    const int tentativi = logica_->TotTentativi;
+    Tasto(Qt::Key_Space);
+    EXPECT_EQ(logica_->TotTentativi, tentativi) << "Space with no mark in view answered";
+    EXPECT_EQ(Segnato(Di("FramRegio")), QStringLiteral("Area 0")) << "Space shows the mark";
+    Tasto(Qt::Key_Tab);
+    Tasto(Qt::Key_Tab);
+    Tasto(Qt::Key_Tab);
+    QWidget altra;
+    altra.show();
+    altra.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&altra));
+    finestra_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(finestra_.get()));
+    EXPECT_EQ(Segnato(Di("FramRegio")), QStringLiteral("Area 3")) << "back from another window";
 }
 
 // ------------------------------------------------------------------ themes

@@ -11,7 +11,7 @@ clang-format --dry-run -Werror "${sources[@]}"
 
 echo "== cppcheck =="
 cppcheck --quiet --enable=warning,performance,portability --error-exitcode=1 --inline-suppr \
-  --std=c++20 --library=qt --library=googletest --suppress=missingIncludeSystem -Igazetteer -Iplay -Iwindow -Itests \
+  --std=c++20 --library=qt --library=googletest --suppress=missingIncludeSystem -Igazetteer -Iplay -Iwindow -Iwindow/accesso -Iwindow/mappa -Itests \
   "${units[@]}"
 
 echo "== clang-tidy =="

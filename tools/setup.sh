@@ -19,11 +19,18 @@ packages=(
   fonts-liberation fonts-liberation2 fonts-dejavu-core
   xvfb xdotool xclip x11-utils openbox
   qt6-translations-l10n at-spi2-core python3-pyatspi dbus
+  qt6-wayland
 )
-# Only the test command needs these: linters, Debian's package tools, benchmarks.
+# The screen reader the smoke test plays with, and its speech.
+if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
+  packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng)
+fi
+# Only the test command needs these: linters, Debian's package tools, benchmarks,
+# the Wayland desktop of the smoke tests.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
   packages+=(clang-format clang-tidy cppcheck dpkg-dev debhelper lintian autopkgtest file
-             desktop-file-utils appstream libbenchmark-dev imagemagick)
+             desktop-file-utils appstream libbenchmark-dev imagemagick weston xwayland
+             libweston-10-dev)
 fi
 
 # One query for all of them: a second start must stay quick.

@@ -15,6 +15,8 @@
 #include <limits>
 
 #include "accessibile.h"
+#include "annunci.h"
+#include "area_di_lavoro.h"
 #include "caratteri.h"
 #include "copertura.h"
 #include "etichetta.h"
@@ -39,15 +41,6 @@ void ColoreDiSfondo(QWidget* widget, QPalette::ColorRole ruolo) {
 }
 
 }  // namespace
-
-int Pixel(int twips, double scala) {
-    return static_cast<int>(std::lround(twips * scala / double(kTwipPerPixel)));
-}
-
-QRect RettangoloPixel(const Controllo& controllo, double scala) {
-    return {Pixel(controllo.Left, scala), Pixel(controllo.Top, scala),
-            Pixel(controllo.Width, scala), Pixel(controllo.Height, scala)};
-}
 
 double ScalaPerSchermo(QSize disponibile, QMargins cornice) {
     const double larghezza = disponibile.width() - cornice.left() - cornice.right();
@@ -111,9 +104,11 @@ void FinestraCitta::ImpostaScala(double scala) {
 template <typename Gestore>
 void FinestraCitta::Esegui(Gestore gestore) {
     const Momento prima = Momento::Di(logica_.Ctl);
+    const PrimaDellEvento primaAnnuncio = PrimaDellEvento::Di(logica_);
     gestore();
     Aggiorna();
     fuoco_.Dopo(prima, Momento::Di(logica_.Ctl));
+    annunciatore_->Annuncia(Annuncio(primaAnnuncio, logica_));
 }
 
 void FinestraCitta::Costruisci() {
@@ -125,6 +120,7 @@ void FinestraCitta::Costruisci() {
     Impila();
     fuoco_.Ordina();
     segno_ = new SegnoFuoco(this);
+    annunciatore_ = new Annunciatore(this);
 }
 
 bool FinestraCitta::Coperto(const QWidget* widget) const {
@@ -132,34 +128,12 @@ bool FinestraCitta::Coperto(const QWidget* widget) const {
            std::find(coperti_.begin(), coperti_.end(), widget->objectName()) != coperti_.end();
 }
 
-namespace {
-
-void Colloca(QWidget* widget, const Controllo& stato, double scala, bool abilitato) {
-    const QRect posto = RettangoloPixel(stato, scala);
-    if (widget->geometry() != posto) {
-        widget->setGeometry(posto);
-    }
-    if (widget->isVisibleTo(widget->parentWidget()) != stato.Visible) {
-        widget->setVisible(stato.Visible);
-    }
-    // The widget's own flag: a disabled frame disables its children by itself.
-    if (widget->isEnabledTo(widget->parentWidget()) != abilitato) {
-        widget->setEnabled(abilitato);
-    }
-}
-
-}  // namespace
-
-void Rispecchia(QWidget* widget, const Controllo& stato, double scala) {
-    Colloca(widget, stato, scala, stato.Enabled);
-}
-
 void FinestraCitta::Specchia(QWidget* widget, const Controllo& stato) {
-    // A covered control is disabled too: nobody sees it, so it must take no
-    // focus and no key.
-    specchi_.emplace_back([this, widget, &stato] {
-        Colloca(widget, stato, scala_, stato.Enabled && !Coperto(widget));
-    });
+    // A covered control is hidden and disabled: nobody sees it (the panels
+    // are opaque), so it must take no focus, key or action, and a screen
+    // reader must not find it on screen.
+    specchi_.emplace_back(
+        [this, widget, &stato] { Rispecchia(widget, stato, scala_, !Coperto(widget)); });
 }
 
 Etichetta* FinestraCitta::NuovaEtichetta(const char* nome, QWidget* contenitore,
@@ -198,7 +172,11 @@ QToolButton* FinestraCitta::NuovoPulsanteFigura(const char* nome, const ConTesto
 QPushButton* FinestraCitta::NuovaOpzione(const char* nome, Esercizio esercizio,
                                          const QString& suggerimento) {
     Opzione& stato = logica_.OpzioneDi(esercizio);
-    auto* opzione = new QPushButton(stato.Caption, frame1_);
+    // Marked before its caption is set: setting it tells a screen reader,
+    // which then learns once and for all what kind of control this is.
+    auto* opzione = new QPushButton(frame1_);
+    opzione->setProperty(kProprietaScelta, true);
+    opzione->setText(stato.Caption);
     opzione->setObjectName(QString::fromLatin1(nome));
     opzione->setCheckable(true);
     opzione->setFont(Carattere(Famiglia::MsSansSerif, 9.75));
@@ -245,7 +223,8 @@ void FinestraCitta::CostruisciMappe() {
     framRegio_ = regio;
 
     auto* citta = new PannelloCitta(
-        c, [this](int i) { Esegui([this, i] { logica_.LblCit_Click(static_cast<int16_t>(i)); }); },
+        c, logica_.Modulo,
+        [this](int i) { Esegui([this, i] { logica_.LblCit_Click(static_cast<int16_t>(i)); }); },
         this);
     citta->setFont(titolo);
     Specchia(citta, c.FramCitta);
@@ -334,6 +313,8 @@ void FinestraCitta::CostruisciStato() {
     auto* barra = new QProgressBar(this);
     barra->setObjectName(QStringLiteral("ProgressBar1"));
     barra->setTextVisible(false);
+    // What it counts, so that its percentage is not taken for the score.
+    barra->setAccessibleName(QStringLiteral("Domande"));
     Specchia(barra, c.ProgressBar1);
     specchi_.emplace_back([barra, &stato = c.ProgressBar1] {
         barra->setRange(static_cast<int>(std::lround(stato.Min)),
@@ -344,6 +325,9 @@ void FinestraCitta::CostruisciStato() {
 
     text1_ = NuovaCasellaSolaLettura("Text1", this, c.Text1, Carattere(Famiglia::MsSansSerif, 9.75),
                                      QPalette::ToolTipBase);
+    text1_->setAccessibleName(QStringLiteral("Registro della prova"));
+    // A caret for the arrow keys, so that a screen reader reads it line by line.
+    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     specchi_.emplace_back([this] { SpecchiaRegistro(); });
     impilati_.push_back(text1_);
 
@@ -521,16 +505,16 @@ void FinestraCitta::AdattaAlloSchermo(QMargins cornice) {
         return;
     }
     const QRect disponibile = schermo->availableGeometry();
-    ImpostaScala(ScalaPerSchermo(disponibile.size(), cornice));
+    const QRect area = AreaPerLaFinestra(disponibile, AreaDiLavoroNota());
+    ImpostaScala(ScalaPerSchermo(area.size(), cornice));
     // The window is centred as if it had no frame (as it has none without a
     // window manager), then moved just enough for its frame to lie inside.
     QRect posto(QPoint(0, 0), size());
     posto.moveCenter(disponibile.center());
     const QSize esterno = size().grownBy(cornice);
-    posto.moveTopLeft({std::max(disponibile.left(),
-                                std::min(posto.left(), disponibile.right() + 1 - esterno.width())),
-                       std::max(disponibile.top(), std::min(posto.top(), disponibile.bottom() + 1 -
-                                                                             esterno.height()))});
+    posto.moveTopLeft(
+        {std::max(area.left(), std::min(posto.left(), area.right() + 1 - esterno.width())),
+         std::max(area.top(), std::min(posto.top(), area.bottom() + 1 - esterno.height()))});
     move(posto.topLeft());
     cornice_ = cornice;
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <vector>
 
+#include "collocazione.h"
 #include "controlli.h"
 #include "frm_citta.h"
 #include "fuoco.h"
@@ -23,16 +24,9 @@ class QToolButton;
 
 namespace mappix {
 
+class Annunciatore;
 class Etichetta;
 class Marcatore;
-
-// Twips to pixels at 96 dots per inch, times the window's scale (1 on every
-// screen that holds the whole window).
-int Pixel(int twips, double scala = 1.0);
-QRect RettangoloPixel(const Controllo& controllo, double scala = 1.0);
-// Puts a widget where the control state says (at a scale of the layout, 1 the
-// design), shown or hidden, enabled or not.
-void Rispecchia(QWidget* widget, const Controllo& stato, double scala = 1.0);
 
 // The largest scale, up to 1, at which the window with its frame fits the
 // available area of a screen.
@@ -112,6 +106,7 @@ private:
     std::vector<QString> coperti_;  // the window's controls under a visible panel
     GuidaFuoco fuoco_{this};
     SegnoFuoco* segno_ = nullptr;
+    Annunciatore* annunciatore_ = nullptr;
 };
 
 class ServiziQt;

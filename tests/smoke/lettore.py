@@ -14,31 +14,30 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-# The region areas of the region map (twips from the panel's corner) by the
-# name of their region; the panel lies at (90, 90) twips in the window.
-AREE = {
-    "Repubblica di San Marino": (4410, 3195, 195, 195),
-    "Valle d'Aosta": (495, 1440, 645, 330),
-    "Piemonte": (720, 1755, 960, 1005),
-    "Lombardia": (1800, 1170, 1275, 1050),
-    "Trentino Alto Adige": (3150, 450, 1005, 1005),
-    "Friuli Venezia Giulia": (4545, 855, 780, 690),
-    "Veneto": (3330, 1530, 1185, 780),
-    "Emilia Romagna": (2430, 2340, 1950, 735),
-    "Liguria": (1215, 2745, 1230, 465),
-    "Toscana": (2970, 3150, 1095, 1320),
-    "Marche": (4815, 3375, 645, 870),
-    "Umbria": (4185, 3780, 645, 690),
-    "Lazio": (4005, 4590, 1095, 1095),
-    "Abruzzo": (5130, 4365, 825, 780),
-    "Molise": (5715, 5130, 645, 375),
-    "Puglia": (6660, 5040, 960, 825),
-    "Campania": (5670, 5580, 1005, 1185),
-    "Calabria": (6975, 6930, 825, 1860),
-    "Basilicata": (6795, 5895, 690, 960),
-    "Sicilia": (4500, 8415, 2130, 1365),
-    "Sardegna": (1440, 5715, 1050, 2130),
-}
+# The regions by index.
+REGIONI = [
+    "Repubblica di San Marino",
+    "Valle d'Aosta",
+    "Piemonte",
+    "Lombardia",
+    "Trentino Alto Adige",
+    "Friuli Venezia Giulia",
+    "Veneto",
+    "Emilia Romagna",
+    "Liguria",
+    "Toscana",
+    "Marche",
+    "Umbria",
+    "Lazio",
+    "Abruzzo",
+    "Molise",
+    "Puglia",
+    "Campania",
+    "Calabria",
+    "Basilicata",
+    "Sicilia",
+    "Sardegna",
+]
 PANNELLO = 90
 
 # Where the layout puts the labels read here (twips in the window).
@@ -158,12 +157,15 @@ def main():
     regione = leggi(lbl["LblDom0"])
     if domanda != "Dove si trova la Regione":
         fallito("the question reads %r, not \"Dove si trova la Regione\"" % domanda)
-    if regione not in AREE:
+    if regione not in REGIONI:
         fallito("the question asks for %r, no region of the table" % regione)
     nota("question read: %s %s?" % (domanda, regione))
 
-    l, t, w, h = AREE[regione]
-    x, y = px(PANNELLO + l + w // 2), px(PANNELLO + t + h // 2)
+    # A land pixel of the region (the rectangle's centre may be sea).
+    with open(sys.argv[1]) as f:
+        punti = {int(a): (x, y) for a, x, y in (riga.split() for riga in f) if x != "-"}
+    terra = punti[REGIONI.index(regione)]
+    x, y = px(PANNELLO) + int(terra[0]), px(PANNELLO) + int(terra[1])
     annunci.clear()
     xdo("mousemove", "--sync", str(wx + x), str(wy + y), "click", "1")
 
@@ -176,7 +178,7 @@ def main():
                 % (regione, leggi(lbl["LblNumDom"]), atteso))
     gira(0.5)
     prossima = leggi(lbl["LblDom0"])
-    if prossima not in AREE:
+    if prossima not in REGIONI:
         fallito("the next question asks for %r, no region of the table" % prossima)
     nota("answered %s with a click at (%d, %d); next question read: %s" % (regione, x, y, prossima))
 

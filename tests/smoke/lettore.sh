@@ -38,15 +38,9 @@ pulisci() {
 }
 trap pulisci EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
-pids+=($!)
-fine=$((SECONDS + 20))
-until grep -q '^[0-9][0-9]*$' "$tmp/display" 2>/dev/null; do
-    [ $SECONDS -lt $fine ] || fallito "Xvfb gave no display number within 20 s"
-    sleep 0.1
-done
-DISPLAY=":$(head -n 1 "$tmp/display")"
-export DISPLAY
+source "$qui/xvfb.sh"
+avvia_xvfb "$tmp" 1280x1024x24
+pids+=("$xvfb_pid")
 
 "$LETTORE_LANCIATORE" --launch-immediately >"$tmp/bus.log" 2>&1 &
 pids+=($!)
@@ -56,7 +50,10 @@ env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LC_
     timeout -k 5 150 "$programma" >"$tmp/programma.log" 2>&1 &
 pids+=($!)
 
-if ! timeout 120 /usr/bin/python3 "$qui/lettore.py"; then
+# A land pixel of each region: the areas take clicks on their land only.
+"${LETTORE_PUNTI_TERRA:-$(dirname "$programma")/tests/punti_terra}" "$RANDOM" >"$tmp/punti_aree" ||
+    fallito "no land pixels from punti_terra (set LETTORE_PUNTI_TERRA)"
+if ! timeout 120 /usr/bin/python3 "$qui/lettore.py" "$tmp/punti_aree"; then
     echo "--- program output ---" >&2
     tail -n 20 "$tmp/programma.log" >&2
     exit 1

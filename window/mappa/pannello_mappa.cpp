@@ -8,13 +8,15 @@
 #include <QPainter>
 #include <QPen>
 #include <QPointer>
+#include <QTimer>
 #include <cmath>
 #include <limits>
 
-#include "finestra.h"
+#include "collocazione.h"
 #include "forme_regioni.h"
 #include "immagine.h"
 #include "marcatore.h"
+#include "posizioni.h"
 
 namespace mappix {
 
@@ -95,6 +97,19 @@ QPoint Centro(const QWidget* w) {
     return w->geometry().center();
 }
 
+// Where a click reaches the item: a marker's centre, or the middle of the
+// largest strip of an area's land.
+QPoint PuntoDi(const Cliccabile* elemento) {
+    const QRegion forma = elemento->mask();
+    if (forma.isEmpty()) {
+        return Centro(elemento);
+    }
+    const auto striscia = std::max_element(forma.begin(), forma.end(), [](QRect a, QRect b) {
+        return a.width() * a.height() < b.width() * b.height();
+    });
+    return elemento->pos() + striscia->center();
+}
+
 // Whether the player's last press, anywhere in the program, was a key: an
 // exercise started from the keyboard shows the mark at once, one started
 // with the mouse does not.
@@ -149,9 +164,25 @@ PannelloMappa::PannelloMappa(const char* nome, const QString& titolo, QWidget* g
 }
 
 bool PannelloMappa::segnoVisibile() const {
-    return daTastiera_ && hasFocus() && attivo_ >= 0 &&
-           attivo_ < static_cast<int>(elementi_.size()) &&
-           elementi_[static_cast<std::size_t>(attivo_)]->isVisible();
+    return daTastiera_ && hasFocus() && Raggiungibile(attivo_);
+}
+
+// An item the player can see and click: shown, and what a click at it reaches
+// is the item itself, not a panel lying over the map.
+bool PannelloMappa::Raggiungibile(int posizione) const {
+    if (posizione < 0 || posizione >= static_cast<int>(elementi_.size())) return false;
+    const Cliccabile* elemento = elementi_[static_cast<std::size_t>(posizione)];
+    if (!elemento->isVisible() || !elemento->isEnabled()) return false;
+    const QWidget* finestra = window();
+    return finestra->childAt(mapTo(finestra, PuntoDi(elemento))) == elemento;
+}
+
+// The first reachable item from `da` in the direction `passo`; -1 if none.
+int PannelloMappa::Raggiungibile(int da, int passo) const {
+    for (int i = da; i >= 0 && i < static_cast<int>(elementi_.size()); i += passo) {
+        if (Raggiungibile(i)) return i;
+    }
+    return -1;
 }
 
 bool PannelloMappa::Pronto() {
@@ -182,6 +213,11 @@ void PannelloMappa::Attiva(int posizione) {
         return;
     }
     segno_->Segna(Contorno(elementi_[static_cast<std::size_t>(attivo_)]));
+    FocusAlLettore();
+}
+
+void PannelloMappa::FocusAlLettore() {
+    if (!segnoVisibile()) return;
     QAccessibleEvent evento(elementi_[static_cast<std::size_t>(attivo_)], QAccessible::Focus);
     QAccessible::updateAccessibility(&evento);
 }
@@ -194,7 +230,7 @@ int PannelloMappa::Vicino(int dx, int dy) const {
     int migliore = -1;
     double costoMigliore = std::numeric_limits<double>::max();
     for (std::size_t i = 0; i < elementi_.size(); ++i) {
-        if (static_cast<int>(i) == attivo_ || !elementi_[i]->isVisible()) continue;
+        if (static_cast<int>(i) == attivo_ || !Raggiungibile(static_cast<int>(i))) continue;
         const QPoint d = Centro(elementi_[i]) - da;
         const int avanti = d.x() * dx + d.y() * dy;
         const int laterale = std::abs(d.x() * dy - d.y() * dx);
@@ -215,7 +251,7 @@ void PannelloMappa::keyPressEvent(QKeyEvent* evento) {
     }
     const bool eraVisibile = segnoVisibile();
     daTastiera_ = true;
-    if (attivo_ < 0) attivo_ = 0;
+    if (!Raggiungibile(attivo_)) attivo_ = std::max(Raggiungibile(0, 1), 0);
     switch (evento->key()) {
         case Qt::Key_Left:
             Attiva(eraVisibile ? Vicino(-1, 0) : attivo_);
@@ -234,7 +270,9 @@ void PannelloMappa::keyPressEvent(QKeyEvent* evento) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             Attiva(attivo_);
-            if (evento->isAutoRepeat()) break;  // one answer per press
+            // A press with no mark in view only shows it: the player answers
+            // on the item they can see, and one answer per press.
+            if (!eraVisibile || !segnoVisibile() || evento->isAutoRepeat()) break;
             emit elementi_[static_cast<std::size_t>(attivo_)]->clicked();
             break;
         default:
@@ -264,7 +302,18 @@ void PannelloMappa::focusInEvent(QFocusEvent* evento) {
     const Qt::FocusReason perche = evento->reason();
     daTastiera_ = perche == Qt::TabFocusReason || perche == Qt::BacktabFocusReason ||
                   (perche != Qt::MouseFocusReason && UltimaPressioneDaTastiera());
-    Attiva(evento->reason() == Qt::BacktabFocusReason ? static_cast<int>(elementi_.size()) - 1 : 0);
+    // Tab enters on the first item, Shift+Tab on the last; coming back to the
+    // window, or into a new exercise, the mark stays where the player left it.
+    int dove = attivo_;
+    if (perche == Qt::TabFocusReason || !Raggiungibile(dove)) {
+        dove = Raggiungibile(0, 1);
+    } else if (perche == Qt::BacktabFocusReason) {
+        dove = Raggiungibile(static_cast<int>(elementi_.size()) - 1, -1);
+    }
+    Attiva(dove);
+    // Qt tells a screen reader of the panel's focus after this: the item's
+    // follows it, so that the item is what the player hears.
+    QTimer::singleShot(0, this, &PannelloMappa::FocusAlLettore);
 }
 
 void PannelloMappa::focusOutEvent(QFocusEvent* evento) {
@@ -274,14 +323,15 @@ void PannelloMappa::focusOutEvent(QFocusEvent* evento) {
 
 bool PannelloMappa::focusNextPrevChild(bool avanti) {
     if (hasFocus() && !elementi_.empty()) {
-        const int prossimo = attivo_ + (avanti ? 1 : -1);
-        if (daTastiera_ && prossimo >= 0 && prossimo < static_cast<int>(elementi_.size())) {
-            Attiva(prossimo);
-            return true;
-        }
-        if (!daTastiera_) {  // the first key after a click shows the mark where it is
+        // The first key after a click shows the mark where it is; then Tab
+        // and Shift+Tab go from item to item, and past the last one out.
+        const int passo = avanti ? 1 : -1;
+        const int prossimo = !segnoVisibile()
+                                 ? (Raggiungibile(attivo_) ? attivo_ : Raggiungibile(0, 1))
+                                 : Raggiungibile(attivo_ + passo, passo);
+        if (prossimo >= 0) {
             daTastiera_ = true;
-            Attiva(std::max(attivo_, 0));
+            Attiva(prossimo);
             return true;
         }
     }
@@ -369,6 +419,7 @@ void PannelloRegioni::Sagoma() {
     forme[0] += sanMarino;
     forme[kAreaPugliaSud] = forme[kPuglia] & pugliaSud;
     forme[kPuglia] -= pugliaSud;
+    Descrivi(forme);
     for (std::size_t i = 0; i < aree_.size(); ++i) {
         const QRect posto = forme[i].boundingRect();
         if (posto.isEmpty()) {  // an empty mask would make the whole widget clickable
@@ -382,6 +433,16 @@ void PannelloRegioni::Sagoma() {
     if (segnoVisibile()) Attiva(attivo());  // the mark follows the new shape
 }
 
+// Each area tells a screen reader where it lies and which areas it borders,
+// as the shapes first made show them.
+void PannelloRegioni::Descrivi(const std::array<QRegion, kNumAree>& forme) {
+    if (!aree_[0]->accessibleDescription().isEmpty()) return;
+    const auto confinanti = Confinanti({forme.begin(), forme.end()});
+    for (std::size_t i = 0; i < aree_.size(); ++i) {
+        aree_[i]->setAccessibleDescription(DescrizioneArea(static_cast<int>(i), confinanti[i]));
+    }
+}
+
 QPainterPath PannelloRegioni::Contorno(const Cliccabile* elemento) const {
     QPainterPath contorno;
     contorno.addRegion(elemento->mask().translated(elemento->pos()));
@@ -390,17 +451,29 @@ QPainterPath PannelloRegioni::Contorno(const Cliccabile* elemento) const {
 
 // ---------------------------------------------------------------- cities
 
-PannelloCitta::PannelloCitta(const Controlli& stato, const std::function<void(int)>& clic,
-                             QWidget* genitore)
-    : PannelloMappa("FramCitta", stato.FramCitta.Caption, genitore), stato_(stato), clic_(clic) {
+PannelloCitta::PannelloCitta(const Controlli& stato, const Procedure& modulo,
+                             const std::function<void(int)>& clic, QWidget* genitore)
+    : PannelloMappa("FramCitta", stato.FramCitta.Caption, genitore),
+      stato_(stato),
+      modulo_(modulo),
+      clic_(clic) {
     immagine()->setObjectName(QStringLiteral("Image2"));
 }
 
 void PannelloCitta::Popola() {
+    std::vector<QPoint> centri;
+    for (int i = 1; i <= kNumCitta; ++i) {
+        centri.push_back(RettangoloPixel(stato_.LblCit[static_cast<std::size_t>(i)]).center());
+    }
+    const auto vicini = PiuVicini(centri, 2);
     for (int i = 1; i <= kNumCitta; ++i) {
         auto* marcatore = new Marcatore(this);
         marcatore->setObjectName(QStringLiteral("LblCit(%1)").arg(i));
         connect(marcatore, &Cliccabile::clicked, this, [this, i] { clic_(i); });
+        std::vector<int> numeri;
+        for (int v : vicini[static_cast<std::size_t>(i - 1)]) numeri.push_back(v + 1);
+        marcatore->setAccessibleDescription(
+            DescrizioneMarcatore(i, modulo_.RegioneCitta(static_cast<int16_t>(i)), numeri));
         Aggiungi(marcatore, QStringLiteral("Città %1").arg(i));
     }
 }

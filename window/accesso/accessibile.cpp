@@ -1,5 +1,6 @@
 #include "accessibile.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
@@ -37,10 +38,11 @@ public:
     QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
         QAccessible::Relation quali) const override {
         auto elenco = QAccessibleWidget::relations(quali);
-        if ((quali & QAccessible::Label) != 0 && etichetta()->compagno() != nullptr) {
+        // The companion is labelled by this label.
+        if ((quali & QAccessible::Labelled) != 0 && etichetta()->compagno() != nullptr) {
             if (QAccessibleInterface* c =
                     QAccessible::queryAccessibleInterface(etichetta()->compagno())) {
-                elenco.append({c, QAccessible::Label});
+                elenco.append({c, QAccessible::Labelled});
             }
         }
         return elenco;
@@ -75,11 +77,75 @@ public:
     }
 };
 
+// An exercise option: one choice of five, held down while its exercise runs.
+class SceltaAccessibile : public QAccessibleWidget {
+public:
+    explicit SceltaAccessibile(QAbstractButton* pulsante)
+        : QAccessibleWidget(pulsante, QAccessible::RadioButton) {}
+
+    QAbstractButton* pulsante() const { return static_cast<QAbstractButton*>(widget()); }
+
+    QString text(QAccessible::Text tipo) const override {
+        if (tipo == QAccessible::Name) {
+            return pulsante()->text();
+        }
+        return QAccessibleWidget::text(tipo);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State stato = QAccessibleWidget::state();
+        stato.checkable = true;
+        stato.checked = pulsante()->isChecked();
+        return stato;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& azione) override {
+        if (azione == pressAction() && pulsante()->isEnabled()) {
+            pulsante()->click();
+        }
+    }
+};
+
+// Qt tells a screen reader of every widget made, shown, hidden or named. The
+// city map makes and shows 107 markers at once: that many events make Orca
+// drop what comes next, the question among them. A marker or an area is read
+// when the map's focus reaches it, so these events of theirs are not sent.
+bool EventoSuperfluo(const QAccessibleEvent* evento) {
+    switch (evento->type()) {
+        case QAccessible::ObjectCreated:
+        case QAccessible::ObjectShow:
+        case QAccessible::ObjectHide:
+        case QAccessible::NameChanged:
+        case QAccessible::DescriptionChanged:
+            break;
+        default:
+            return false;
+    }
+    const QObject* oggetto = evento->object();
+    return oggetto != nullptr &&
+           (oggetto->inherits("mappix::AreaRegione") || oggetto->inherits("mappix::Marcatore"));
+}
+
+void FiltraAggiornamenti(QAccessibleEvent* evento) {
+    if (EventoSuperfluo(evento)) {
+        return;
+    }
+    // Handed on as if no filter were installed.
+    QAccessible::UpdateHandler filtro = QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(evento);
+    QAccessible::installUpdateHandler(filtro);
+}
+
 QAccessibleInterface* Fabbrica(const QString& classe, QObject* oggetto) {
     // The quiz window is a plain widget: without this it would be a filler,
     // not a window that a screen reader names as it comes to the front.
     if (classe == QLatin1String("mappix::FinestraCitta")) {
         return new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::Window);
+    }
+    if (classe == QLatin1String("mappix::Annunciatore")) {
+        return new QAccessibleWidget(static_cast<QWidget*>(oggetto), QAccessible::Notification);
+    }
+    if (classe == QLatin1String("QPushButton") && oggetto->property(kProprietaScelta).toBool()) {
+        return new SceltaAccessibile(static_cast<QAbstractButton*>(oggetto));
     }
     if (classe == QLatin1String(Etichetta::staticMetaObject.className())) {
         auto* etichetta = static_cast<Etichetta*>(oggetto);
@@ -96,6 +162,7 @@ QAccessibleInterface* Fabbrica(const QString& classe, QObject* oggetto) {
 void InstallaAccessibilita() {
     static const bool installata = [] {
         QAccessible::installFactory(Fabbrica);
+        QAccessible::installUpdateHandler(FiltraAggiornamenti);
         return true;
     }();
     (void)installata;

@@ -9,12 +9,14 @@
 
 #include <QGroupBox>
 #include <QPainterPath>
+#include <QRegion>
 #include <array>
 #include <functional>
 #include <vector>
 
 #include "cliccabile.h"
 #include "controlli.h"
+#include "procedure.h"
 
 namespace mappix {
 
@@ -42,6 +44,8 @@ public:
     // Whether the mark shows: the panel has the focus and the player uses the
     // keyboard.
     bool segnoVisibile() const;
+    // Whether the player can see and click the item at `posizione`.
+    bool Raggiungibile(int posizione) const;
 
 protected:
     // Makes the items the first time the panel is shown or about to be (the
@@ -62,7 +66,9 @@ protected:
     void Attiva(int posizione);
 
 private:
+    int Raggiungibile(int da, int passo) const;
     int Vicino(int dx, int dy) const;
+    void FocusAlLettore();
 
     Immagine* immagine_ = nullptr;
     SegnoMappa* segno_ = nullptr;
@@ -93,6 +99,7 @@ protected:
 
 private:
     void Sagoma();
+    void Descrivi(const std::array<QRegion, kNumAree>& forme);
 
     const Controlli& stato_;
     std::function<void(int)> clic_;
@@ -110,7 +117,8 @@ class PannelloCitta : public PannelloMappa {
     Q_OBJECT
 
 public:
-    PannelloCitta(const Controlli& stato, const std::function<void(int)>& clic, QWidget* genitore);
+    PannelloCitta(const Controlli& stato, const Procedure& modulo,
+                  const std::function<void(int)>& clic, QWidget* genitore);
 
     // Mirrors the map and the markers at the window's scale (1 is the design).
     void Specchia(double scala = 1.0);
@@ -121,6 +129,7 @@ protected:
 
 private:
     const Controlli& stato_;
+    const Procedure& modulo_;
     std::function<void(int)> clic_;
     double scala_ = 1.0;
 };

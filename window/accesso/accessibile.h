@@ -5,6 +5,9 @@
 
 namespace mappix {
 
+// The property that marks a push button as one of a set of choices.
+inline constexpr const char* kProprietaScelta = "mappixScelta";
+
 // Installs the interfaces once for the whole program; later calls do nothing.
 void InstallaAccessibilita();
 
