@@ -1,79 +1,135 @@
 #!/usr/bin/env bash
-# Builds the .deb from a build tree, unpacks it into a scratch root and checks
-# that every file lies where the desktop looks for it, that the menu entry and
-# the AppStream file validate, that the installed program is linked whole and
-# stripped, and that lintian finds no error and no warning.
+# Builds the Debian package the way Debian does, twice, and checks it:
+#   - dpkg-buildpackage on two copies of the source tree at two paths, one
+#     after the other (so every file has other modification times), with
+#     another time zone and umask: the .deb files must be byte-identical;
+#   - lintian on the whole upload (the .changes: source and binary packages)
+#     finds no error, no warning and no informational tag;
+#   - every file lies where the desktop looks for it, the menu entry and the
+#     AppStream file validate, the program is stripped;
+#   - autopkgtest runs debian/tests on the package installed for real.
+# The copies are the work tree as git sees it (committed, changed and new
+# files, not the ignored ones), built in a scratch directory: dpkg-buildpackage
+# writes beside the tree it builds, and the work tree stays clean.
+# Usage: tools/controlla_pacchetto.sh [scratch-dir]   (default: a temporary one,
+# removed unless a check fails)
 set -euo pipefail
-build="${1:?usage: controlla_pacchetto.sh <build-dir>}"
-root="$(mktemp -d)"
-trap 'rm -rf "$root"' EXIT
+cd "$(dirname "$0")/.."
+radice="$(pwd)"
 
-(cd "$build" && cpack -G DEB >/dev/null)
-deb="$(ls -t "$build"/mappix_*.deb | head -n 1)"
-dpkg-deb -x "$deb" "$root"
+if [ -n "${1:-}" ]; then
+  lavoro="$1"
+  mkdir -p "$lavoro"
+else
+  lavoro="$(mktemp -d /tmp/mappix-pacchetto.XXXXXX)"
+  # kept when a check fails, for its logs and packages
+  trap '[ $? -ne 0 ] || rm -rf "$lavoro"' EXIT
+fi
+lavoro="$(realpath "$lavoro")"
 
+fallito() { echo "package check: $* (files in $lavoro)" >&2; exit 1; }
+inizio=$SECONDS
+tempo() { echo "package check: $1 in $((SECONDS - inizio)) s"; inizio=$SECONDS; }
+
+# copia_sorgenti DIR: the work tree into DIR, every file with the time of the copy.
+copia_sorgenti() {
+  mkdir -p "$1"
+  git -C "$radice" ls-files -z --cached --others --exclude-standard |
+    while IFS= read -r -d '' f; do [ -e "$radice/$f" ] && printf '%s\0' "$f"; done |
+    tar -C "$radice" --null -T - -cf - | tar -C "$1" -xmf -
+}
+
+# costruisci DIR ENV...: dpkg-buildpackage in DIR with that environment.
+costruisci() {
+  local albero="$1"
+  shift
+  (cd "$albero" && env "$@" nice dpkg-buildpackage -us -uc >../build.log 2>&1) || {
+    tail -n 40 "$albero/../build.log" >&2
+    fallito "dpkg-buildpackage failed in $albero (whole output in $albero/../build.log)"
+  }
+}
+
+rm -rf "$lavoro/a" "$lavoro/b"
+copia_sorgenti "$lavoro/a/mappix"
+costruisci "$lavoro/a/mappix" TZ=UTC
+tempo "first build (dpkg-buildpackage -us -uc in $lavoro/a/mappix)"
+copia_sorgenti "$lavoro/b/altra/strada/mappix"
+(umask 0002 && costruisci "$lavoro/b/altra/strada/mappix" TZ=XYZ-14)
+tempo "second build (in $lavoro/b/altra/strada/mappix, TZ=XYZ-14, umask 0002)"
+
+# --- reproducible -------------------------------------------------------------
+mapfile -t debs < <(cd "$lavoro/a" && ls ./*.deb)
+[ ${#debs[@]} -gt 0 ] || fallito "the first build made no .deb"
+(cd "$lavoro/a" && sha256sum "${debs[@]}") >"$lavoro/a.sha256"
+(cd "$lavoro/b/altra/strada" && sha256sum "${debs[@]}") >"$lavoro/b.sha256" ||
+  fallito "the second build did not make the same .deb files"
+echo "package check: first build:  $(tr '\n' ' ' <"$lavoro/a.sha256")"
+echo "package check: second build: $(tr '\n' ' ' <"$lavoro/b.sha256")"
+if ! cmp -s "$lavoro/a.sha256" "$lavoro/b.sha256"; then
+  for d in "${debs[@]}"; do
+    mkdir -p "$lavoro/x/a/$d" "$lavoro/x/b/$d"
+    dpkg-deb -R "$lavoro/a/$d" "$lavoro/x/a/$d"
+    dpkg-deb -R "$lavoro/b/altra/strada/$d" "$lavoro/x/b/$d"
+  done
+  diff -r --no-dereference "$lavoro/x/a" "$lavoro/x/b" >&2 || true
+  fallito "two builds of one source differ; diffoscope (Debian package) tells where:" \
+    "diffoscope $lavoro/a/mappix_*.deb $lavoro/b/altra/strada/mappix_*.deb"
+fi
+tempo "reproducibility: the .deb files of the two builds are identical"
+
+# --- lintian --------------------------------------------------------------------
+changes="$(ls "$lavoro"/a/mappix_*.changes)"
+lintian --display-info --fail-on error,warning,info --tag-display-limit 0 "$changes" ||
+  fallito "lintian found errors, warnings or informational tags in $(basename "$changes")"
+tempo "lintian on $(basename "$changes")"
+
+# --- the files of the package ---------------------------------------------------
+deb="$(ls "$lavoro"/a/mappix_*_*.deb)"
+contenuto="$lavoro/contenuto"
+rm -rf "$contenuto"
+dpkg-deb -x "$deb" "$contenuto"
 id=it.mappix.Mappix
-expected=(
+attesi=(
   usr/bin/mappix
   "usr/share/applications/$id.desktop"
   "usr/share/metainfo/$id.metainfo.xml"
   "usr/share/icons/hicolor/scalable/apps/$id.svg"
+  usr/share/man/man1/mappix.1.gz
+  usr/share/doc/mappix/copyright
+  usr/share/doc/mappix/changelog.gz
 )
-for size in 16 24 32 48 64 128 256; do
-  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
+for lato in 16 24 32 48 64 128 256; do
+  attesi+=("usr/share/icons/hicolor/${lato}x${lato}/apps/$id.png")
 done
-for f in "${expected[@]}"; do
-  [ -s "$root/$f" ] || { echo "package check: missing $f in $deb" >&2; exit 1; }
+for f in "${attesi[@]}"; do
+  [ -s "$contenuto/$f" ] || fallito "missing $f in $(basename "$deb")"
 done
-for size in 16 32 256; do
-  file "$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" | grep -q "${size} x ${size}" \
-    || { echo "package check: icon ${size}x${size} has the wrong size" >&2; exit 1; }
+for lato in 16 32 256; do
+  file "$contenuto/usr/share/icons/hicolor/${lato}x${lato}/apps/$id.png" | grep -q "${lato} x ${lato}" ||
+    fallito "icon ${lato}x${lato} has the wrong size"
 done
+file "$contenuto/usr/bin/mappix" | grep -q ', stripped' || fallito "/usr/bin/mappix is not stripped"
+desktop-file-validate "$contenuto/usr/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$contenuto/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
+  appstreamcli validate --no-net "$contenuto/usr/share/metainfo/$id.metainfo.xml"
+tempo "$(basename "$deb"): ${#attesi[@]} files in place, menu entry and AppStream valid"
 
-for f in usr/share/doc/mappix/copyright usr/share/doc/mappix/changelog.Debian.gz \
-         usr/share/man/man1/mappix.1.gz; do
-  [ -s "$root/$f" ] || { echo "package check: missing $f in $deb" >&2; exit 1; }
-done
-file "$root/usr/bin/mappix" | grep -q ', stripped' \
-  || { echo "package check: /usr/bin/mappix is not stripped" >&2; exit 1; }
-for campo in "Section education" "Priority optional"; do
-  [ "$(dpkg-deb -f "$deb" "${campo% *}")" = "${campo#* }" ] \
-    || { echo "package check: ${campo% *} is not ${campo#* }" >&2; exit 1; }
-done
-lintian --fail-on error,warning --tag-display-limit 0 "$deb"
-
-depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6; do
-  grep -q "$lib" <<<"$depends" || { echo "package check: $lib missing from Depends: $depends" >&2; exit 1; }
-done
-if ldd "$root/usr/bin/mappix" | grep -q "not found"; then
-  echo "package check: unresolved libraries" >&2; ldd "$root/usr/bin/mappix" >&2; exit 1
+# --- autopkgtest ---------------------------------------------------------------
+# It installs the package and the tests' dependencies on this machine; a
+# package that was not installed before is removed again.
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+gia_installato=0
+dpkg-query -W -f='${db:Status-Status}' mappix 2>/dev/null | grep -qx installed && gia_installato=1
+esito=0
+"${sudo_cmd[@]}" autopkgtest "$deb" "$lavoro/a/mappix" -- null >"$lavoro/autopkgtest.log" 2>&1 || esito=$?
+if [ "$gia_installato" = 0 ]; then
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -qq mappix >/dev/null
 fi
-
-desktop-file-validate "$root/usr/share/applications/$id.desktop"
-appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/$id.metainfo.xml" >/dev/null \
-  || appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
-# With MAPPIX_INSTALLA=1 (as root) the package is installed for real with apt,
-# the installed program is started under Xvfb until its window maps, and the
-# package is removed again.
-if [ "${MAPPIX_INSTALLA:-0}" = 1 ] && [ "$(id -u)" -eq 0 ]; then
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$(realpath "$deb")" >/dev/null
-  fifo="$(mktemp -u)"; mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-  xvfb=$!
-  read -r display <"$fifo"; rm -f "$fifo"
-  DISPLAY=":$display" /usr/bin/mappix >/dev/null 2>&1 &
-  app=$!
-  mapped=0
-  for _ in $(seq 200); do
-    if DISPLAY=":$display" xdotool search --onlyvisible --name '^Mappix$' >/dev/null 2>&1; then
-      mapped=1; break
-    fi
-    sleep 0.05
-  done
-  kill "$app" "$xvfb" 2>/dev/null || true
-  DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq mappix >/dev/null
-  [ "$mapped" = 1 ] || { echo "package check: the installed /usr/bin/mappix showed no window" >&2; exit 1; }
-  echo "package check: installed with apt, /usr/bin/mappix opened its window, removed again"
-fi
-echo "package check: $(basename "$deb") installs ${#expected[@]} files in place; Depends: $depends"
+[ "$esito" -eq 0 ] || {
+  grep -v -E '^(Get|Ign|Hit):|^\(Reading database' "$lavoro/autopkgtest.log" | tail -n 60 >&2
+  fallito "autopkgtest failed (exit status $esito)"
+}
+# autopkgtest's own summary: one line per test
+sed -n '/@@@@ summary/,/^autopkgtest \[/{/^autopkgtest \[/!p}' "$lavoro/autopkgtest.log"
+tempo "autopkgtest"

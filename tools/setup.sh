@@ -21,12 +21,13 @@ packages=(
   qt6-translations-l10n at-spi2-core python3-pyatspi dbus
   qt6-wayland
 )
-# Only the test command needs these: linters, the package tools, benchmarks,
+# Only the test command needs these: linters, Debian's package tools, benchmarks,
 # the Wayland desktop of the smoke tests, the screen reader and its speech.
 if [ "${MAPPIX_SETUP_TESTS:-0}" = 1 ]; then
   packages+=(orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
-             clang-format clang-tidy cppcheck dpkg-dev file desktop-file-utils appstream lintian
-             libbenchmark-dev libxcb-damage0-dev imagemagick weston xwayland libweston-10-dev)
+             clang-format clang-tidy cppcheck dpkg-dev debhelper lintian autopkgtest file
+             desktop-file-utils appstream libbenchmark-dev libxcb-damage0-dev imagemagick
+             weston xwayland libweston-10-dev)
 fi
 
 # One query for all of them: a second start must stay quick.
