@@ -6,28 +6,66 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
+#include <QImageReader>
 #include <utility>
+
+#include "figure_pronte.h"
 
 namespace mappix {
 
-QPixmap FiguraSvg(const QString& risorsa, QSize pixelDispositivo) {
-    static QHash<QString, QPixmap> cache;
+namespace {
+
+int disegniDaSvg = 0;
+
+// A picture rendered at build time at this size, painted straight from the
+// program's own memory; a null image if there is none.
+QImage Pronta(const QString& risorsa, QSize pixelDispositivo) {
+    for (const FiguraPronta& figura : FigurePronte()) {
+        if (figura.larghezza == pixelDispositivo.width() &&
+            figura.altezza == pixelDispositivo.height() &&
+            risorsa == QStringView(figura.risorsa)) {
+            return QImage(reinterpret_cast<const uchar*>(figura.pixel), figura.larghezza,
+                          figura.altezza, figura.larghezza * 4,
+                          QImage::Format_ARGB32_Premultiplied);
+        }
+    }
+    return {};
+}
+
+// Drawn from the SVG by Qt's image reader, whose SVG plugin is loaded only
+// when a picture is first needed at a size rendered at no build time.
+QImage DaSvg(const QString& risorsa, QSize pixelDispositivo) {
+    ++disegniDaSvg;
+    QImageReader lettore(risorsa, "svg");
+    lettore.setScaledSize(pixelDispositivo);
+    QImage figura = lettore.read();
+    if (figura.size() != pixelDispositivo) {
+        figura = QImage(pixelDispositivo, QImage::Format_ARGB32_Premultiplied);
+        figura.fill(Qt::transparent);
+    }
+    return figura;
+}
+
+}  // namespace
+
+QImage FiguraSvg(const QString& risorsa, QSize pixelDispositivo) {
+    static QHash<QString, QImage> cache;
     const QString chiave = risorsa + QLatin1Char('@') + QString::number(pixelDispositivo.width()) +
                            QLatin1Char('x') + QString::number(pixelDispositivo.height());
     const auto trovata = cache.constFind(chiave);
     if (trovata != cache.constEnd()) {
         return *trovata;
     }
-    QPixmap figura(pixelDispositivo);
-    figura.fill(Qt::transparent);
-    QSvgRenderer disegno(risorsa);
-    if (disegno.isValid()) {
-        QPainter pittore(&figura);
-        disegno.render(&pittore, QRectF(QPointF(0, 0), QSizeF(pixelDispositivo)));
+    QImage figura = Pronta(risorsa, pixelDispositivo);
+    if (figura.isNull()) {
+        figura = DaSvg(risorsa, pixelDispositivo);
     }
     cache.insert(chiave, figura);
     return figura;
+}
+
+int DisegniDaSvg() {
+    return disegniDaSvg;
 }
 
 namespace {
@@ -39,7 +77,7 @@ public:
 
     QPixmap pixmap(const QSize& lato, QIcon::Mode modo, QIcon::State /*stato*/) override {
         const bool piccolo = !piccola_.isEmpty() && lato.width() <= 16 && lato.height() <= 16;
-        QPixmap figura = FiguraSvg(piccolo ? piccola_ : risorsa_, lato);
+        QPixmap figura = QPixmap::fromImage(FiguraSvg(piccolo ? piccola_ : risorsa_, lato));
         if (modo == QIcon::Normal || modo == QIcon::Active) {
             return figura;
         }
@@ -81,9 +119,9 @@ Immagine::Immagine(const QString& risorsa, bool bordo, QWidget* genitore)
 void Immagine::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pittore(this);
     const qreal rapporto = pittore.device()->devicePixelRatioF();
-    QPixmap figura = FiguraSvg(risorsa_, (QSizeF(size()) * rapporto).toSize());
+    QImage figura = FiguraSvg(risorsa_, (QSizeF(size()) * rapporto).toSize());
     figura.setDevicePixelRatio(rapporto);
-    pittore.drawPixmap(0, 0, figura);
+    pittore.drawImage(0, 0, figura);
     if (bordo_) {
         pittore.setPen(palette().color(QPalette::Dark));
         pittore.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QList>
 #include <QPixmap>
 #include <QString>
@@ -27,9 +28,12 @@ private:
     bool bordo_;
 };
 
-// The picture rendered at a size in device pixels; shared by every widget
-// that shows the same picture at the same size.
-QPixmap FiguraSvg(const QString& risorsa, QSize pixelDispositivo);
+// The picture at a size in device pixels, rendered at build time where the
+// start screen shows it, else from the SVG once; shared by every widget that
+// shows the same picture at the same size.
+QImage FiguraSvg(const QString& risorsa, QSize pixelDispositivo);
+// How many pictures were rendered from their SVG while the program ran.
+int DisegniDaSvg();
 
 // An icon drawn from an SVG resource only when Qt asks for a size, and at that
 // size in device pixels: no size that is never shown is rendered. It
