@@ -13,20 +13,25 @@
 
 #include "finestra.h"
 #include "frm_citta.h"
+#include "immagine.h"
 #include "servizi_finti.h"
 
 namespace mappix {
 namespace {
 
 // The drawing rendered straight from the resource, as the expectation.
-QImage Disegno(const char* risorsa, int lato) {
-    QImage immagine(lato, lato, QImage::Format_ARGB32_Premultiplied);
+QImage Disegno(const char* risorsa, QSize lati) {
+    QImage immagine(lati, QImage::Format_ARGB32_Premultiplied);
     immagine.fill(Qt::transparent);
     QSvgRenderer disegno(QString::fromLatin1(risorsa));
     EXPECT_TRUE(disegno.isValid()) << risorsa;
     QPainter pittore(&immagine);
-    disegno.render(&pittore, QRectF(0, 0, lato, lato));
+    disegno.render(&pittore, QRectF(QPointF(0, 0), QSizeF(lati)));
     return immagine;
+}
+
+QImage Disegno(const char* risorsa, int lato) {
+    return Disegno(risorsa, QSize(lato, lato));
 }
 
 QImage Immagine(const QPixmap& figura) {
@@ -88,6 +93,36 @@ TEST_F(IconeTest, ButtonIconsAreDrawnAtTheScreensPixelRatioAndGreyedWhenDisabled
         ASSERT_EQ(spenta.size(), QSize(32, 32));
         EXPECT_NE(spenta, Disegno(caso.risorsa, 32)) << caso.pulsante << " is not greyed";
     }
+}
+
+// The start screen, painted at one and at two device pixels per pixel, with
+// its buttons' and window's icons, draws no SVG: its pictures were rendered at
+// build time, and they are the SVG's drawing to the pixel.
+TEST_F(IconeTest, TheStartScreenDrawsNoSvgAndItsPicturesAreTheSvgsOwn) {
+    const struct {
+        const char* risorsa;
+        QSize lati;
+    } figure[] = {{":/logo.svg", {145, 104}}, {":/decorazione.svg", {193, 189}}};
+    finestra_->show();
+    const int prima = DisegniDaSvg();
+    for (const int rapporto : {1, 2}) {
+        QImage superficie(finestra_->size() * rapporto, QImage::Format_ARGB32_Premultiplied);
+        superficie.setDevicePixelRatio(rapporto);
+        finestra_->render(&superficie);
+        for (auto* pulsante : finestra_->findChildren<QToolButton*>()) {
+            pulsante->icon().pixmap(QSize(32, 32), rapporto);
+        }
+        for (const int lato : {16, 32}) {
+            finestra_->windowIcon().pixmap(QSize(lato, lato), rapporto);
+        }
+        for (const auto& figura : figure) {
+            const QSize lati = figura.lati * rapporto;
+            EXPECT_EQ(FiguraSvg(QString::fromLatin1(figura.risorsa), lati),
+                      Disegno(figura.risorsa, lati))
+                << figura.risorsa << " at " << rapporto << "x";
+        }
+    }
+    EXPECT_EQ(DisegniDaSvg(), prima);
 }
 
 }  // namespace

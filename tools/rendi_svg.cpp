@@ -58,8 +58,8 @@ int Cpp(const QString& uscita, const QStringList& voci) {
     for (const QString& voce : voci) {
         const QRegularExpressionMatch parti = forma.match(voce);
         const QImage figura =
-            parti.hasMatch() ? Rendi(parti.captured(2), QSize(parti.captured(3).toInt(),
-                                                              parti.captured(4).toInt()))
+            parti.hasMatch() ? Rendi(parti.captured(2),
+                                     QSize(parti.captured(3).toInt(), parti.captured(4).toInt()))
                              : QImage();
         if (figura.isNull()) {
             std::fprintf(stderr, "rendi_svg: cannot render %s\n", qPrintable(voce));

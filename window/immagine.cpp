@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QHash>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-#include <QImageReader>
 #include <utility>
 
 #include "figure_pronte.h"
@@ -22,8 +22,7 @@ int disegniDaSvg = 0;
 QImage Pronta(const QString& risorsa, QSize pixelDispositivo) {
     for (const FiguraPronta& figura : FigurePronte()) {
         if (figura.larghezza == pixelDispositivo.width() &&
-            figura.altezza == pixelDispositivo.height() &&
-            risorsa == QStringView(figura.risorsa)) {
+            figura.altezza == pixelDispositivo.height() && risorsa == QStringView(figura.risorsa)) {
             return QImage(reinterpret_cast<const uchar*>(figura.pixel), figura.larghezza,
                           figura.altezza, figura.larghezza * 4,
                           QImage::Format_ARGB32_Premultiplied);
@@ -40,6 +39,8 @@ QImage DaSvg(const QString& risorsa, QSize pixelDispositivo) {
     lettore.setScaledSize(pixelDispositivo);
     QImage figura = lettore.read();
     if (figura.size() != pixelDispositivo) {
+        qWarning("mappix: cannot draw %s: %s", qPrintable(risorsa),
+                 qPrintable(lettore.errorString()));
         figura = QImage(pixelDispositivo, QImage::Format_ARGB32_Premultiplied);
         figura.fill(Qt::transparent);
     }
