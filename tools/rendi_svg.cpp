@@ -38,23 +38,24 @@ int Png(const QString& svg, int lato, const QString& uscita) {
 }
 
 void ScriviPixel(QTextStream& testo, const QImage& figura) {
-    int colonna = 0;
     for (int y = 0; y < figura.height(); ++y) {
         const auto* riga = reinterpret_cast<const quint32*>(figura.constScanLine(y));
         for (int x = 0; x < figura.width(); ++x) {
             testo << "0x" << QString::number(riga[x], 16).rightJustified(8, QLatin1Char('0'))
-                  << "u," << (++colonna % 8 == 0 ? "\n" : " ");
+                  << "u," << (x % 8 == 7 || x + 1 == figura.width() ? "\n" : " ");
         }
     }
 }
 
 int Cpp(const QString& uscita, const QStringList& voci) {
     static const QRegularExpression forma(QStringLiteral("^(:/[^=]+)=(.+)@(\\d+)x(\\d+)$"));
+    // One array for every picture, in the order given: the pictures drawn
+    // together lie together in memory.
     QString pixel;
     QString tabella;
     QTextStream pezzi(&pixel);
     QTextStream righe(&tabella);
-    int numero = 0;
+    qsizetype inizio = 0;
     for (const QString& voce : voci) {
         const QRegularExpressionMatch parti = forma.match(voce);
         const QImage figura =
@@ -65,12 +66,10 @@ int Cpp(const QString& uscita, const QStringList& voci) {
             std::fprintf(stderr, "rendi_svg: cannot render %s\n", qPrintable(voce));
             return 1;
         }
-        pezzi << "const std::uint32_t kPixel" << numero << "[] = {\n";
         ScriviPixel(pezzi, figura);
-        pezzi << "};\n";
         righe << "    {u\"" << parti.captured(1) << "\", " << figura.width() << ", "
-              << figura.height() << ", kPixel" << numero << "},\n";
-        ++numero;
+              << figura.height() << ", kPixel + " << inizio << "},\n";
+        inizio += qsizetype{figura.width()} * figura.height();
     }
     QFile file(uscita);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -80,7 +79,8 @@ int Cpp(const QString& uscita, const QStringList& voci) {
     QTextStream codice(&file);
     codice << "// Made by rendi_svg from the SVG pictures at build time.\n"
            << "#include \"figure_pronte.h\"\n\nnamespace mappix {\nnamespace {\n\n"
-           << pixel << "\nconst FiguraPronta kFigure[] = {\n"
+           << "const std::uint32_t kPixel[] = {\n"
+           << pixel << "};\n\nconst FiguraPronta kFigure[] = {\n"
            << tabella << "};\n\n}  // namespace\n\n"
            << "std::span<const FiguraPronta> FigurePronte() {\n    return kFigure;\n}\n\n"
            << "}  // namespace mappix\n";
