@@ -24,7 +24,7 @@ QImage Pronta(const QString& risorsa, QSize pixelDispositivo) {
         if (figura.larghezza == pixelDispositivo.width() &&
             figura.altezza == pixelDispositivo.height() && risorsa == QStringView(figura.risorsa)) {
             return QImage(reinterpret_cast<const uchar*>(figura.pixel), figura.larghezza,
-                          figura.altezza, figura.larghezza * 4,
+                          figura.altezza, qsizetype{figura.larghezza} * 4,
                           QImage::Format_ARGB32_Premultiplied);
         }
     }
