@@ -49,10 +49,11 @@ QImage DaSvg(const QString& risorsa, QSize pixelDispositivo) {
 
 }  // namespace
 
-QImage FiguraSvg(const QString& risorsa, QSize pixelDispositivo) {
+QImage FiguraSvg(const QString& risorsa, QSize pixelDispositivo, qreal rapporto) {
     static QHash<QString, QImage> cache;
     const QString chiave = risorsa + QLatin1Char('@') + QString::number(pixelDispositivo.width()) +
-                           QLatin1Char('x') + QString::number(pixelDispositivo.height());
+                           QLatin1Char('x') + QString::number(pixelDispositivo.height()) +
+                           QLatin1Char('/') + QString::number(rapporto);
     const auto trovata = cache.constFind(chiave);
     if (trovata != cache.constEnd()) {
         return *trovata;
@@ -61,6 +62,8 @@ QImage FiguraSvg(const QString& risorsa, QSize pixelDispositivo) {
     if (figura.isNull()) {
         figura = DaSvg(risorsa, pixelDispositivo);
     }
+    // Set while the image is not yet shared, so that no paint copies it.
+    figura.setDevicePixelRatio(rapporto);
     cache.insert(chiave, figura);
     return figura;
 }
@@ -120,9 +123,7 @@ Immagine::Immagine(const QString& risorsa, bool bordo, QWidget* genitore)
 void Immagine::paintEvent(QPaintEvent* /*evento*/) {
     QPainter pittore(this);
     const qreal rapporto = pittore.device()->devicePixelRatioF();
-    QImage figura = FiguraSvg(risorsa_, (QSizeF(size()) * rapporto).toSize());
-    figura.setDevicePixelRatio(rapporto);
-    pittore.drawImage(0, 0, figura);
+    pittore.drawImage(0, 0, FiguraSvg(risorsa_, (QSizeF(size()) * rapporto).toSize(), rapporto));
     if (bordo_) {
         pittore.setPen(palette().color(QPalette::Dark));
         pittore.drawRect(rect().adjusted(0, 0, -1, -1));

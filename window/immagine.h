@@ -28,10 +28,10 @@ private:
     bool bordo_;
 };
 
-// The picture at a size in device pixels, rendered at build time where the
-// start screen shows it, else from the SVG once; shared by every widget that
-// shows the same picture at the same size.
-QImage FiguraSvg(const QString& risorsa, QSize pixelDispositivo);
+// The picture at a size in device pixels, for a screen of that pixel ratio,
+// rendered at build time where the start screen shows it, else from the SVG
+// once; shared by every widget that shows the same picture at the same size.
+QImage FiguraSvg(const QString& risorsa, QSize pixelDispositivo, qreal rapporto = 1.0);
 // How many pictures were rendered from their SVG while the program ran.
 int DisegniDaSvg();
 
