@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -378,6 +379,47 @@ TEST_F(FinestraTest, EveryControlHasItsKindTextTooltipFontAlignmentAndBorder) {
     EXPECT_FALSE(Di<QProgressBar>("ProgressBar1")->isTextVisible());
     EXPECT_TRUE(Di<QGroupBox>("Frame1")->title().isEmpty());
     EXPECT_EQ(TestoDi(Di("LbLInfo")), ConACapo(U(dati::kInformazioni)));
+}
+
+// Building the window asks for no face in the application's font (one that
+// no control shows), and leaves that font and a desktop's font for menus
+// as they were for the message boxes, tips and menus to come.
+QStringList richieste;
+void AnnotaRichiesta(QtMsgType, const QMessageLogContext& contesto, const QString& testo) {
+    if (QLatin1String(contesto.category) == QLatin1String("qt.text.font.match")) {
+        richieste << testo;
+    }
+}
+
+TEST(CostruzioneFinestra, AsksForNoFaceInTheApplicationsFontAndLeavesItsFontsAlone) {
+    const QFont primaApplicazione = QApplication::font();
+    const QFont primaMenu = QApplication::font("QMenu");
+    QFont insolito(QStringLiteral("DejaVu Serif"));
+    insolito.setPixelSize(17);
+    QApplication::setFont(insolito);
+    QApplication::setFont(QFont(QStringLiteral("Liberation Mono"), 23), "QMenu");
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.text.font.match.debug=true"));
+    richieste.clear();
+    const QtMessageHandler precedente = qInstallMessageHandler(AnnotaRichiesta);
+    QFont spia(QStringLiteral("Liberation Sans"));  // proves that requests are heard
+    spia.setPixelSize(41);
+    QFontMetrics(spia).height();
+    {
+        ServiziFinti servizi;
+        FrmCitta logica(servizi);
+        logica.Form_Initialize();
+        FinestraCitta finestra(logica);
+        finestra.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&finestra));
+    }
+    qInstallMessageHandler(precedente);
+    QLoggingCategory::setFilterRules(QString());
+    EXPECT_TRUE(richieste.join(QString()).contains(QStringLiteral("pixelSize: 41")));
+    EXPECT_FALSE(richieste.join(QString()).contains(QStringLiteral("DejaVu Serif")));
+    EXPECT_EQ(QApplication::font(), insolito);
+    EXPECT_EQ(QApplication::font("QMenu").family(), QStringLiteral("Liberation Mono"));
+    QApplication::setFont(primaApplicazione);
+    QApplication::setFont(primaMenu, "QMenu");
 }
 
 // The region areas are transparent: the map shows through every one of them.

@@ -61,7 +61,14 @@ FinestraCitta::FinestraCitta(FrmCitta& logica, QWidget* genitore)
                            QStringLiteral(":/icona-16.svg")));
     setFixedSize(kLarghezza, kAltezza);
     setFont(Carattere(Famiglia::MsSansSerif, kPuntiModulo));
+    // Qt lays out a new line edit's and text box's empty text in the
+    // application's font; built under the form's font, they load no face
+    // that the screen never shows. QGuiApplication's setter, not
+    // QApplication's, which would drop the desktop's fonts for menus and tips.
+    const QFont applicazione = QGuiApplication::font();
+    QGuiApplication::setFont(font());
     Costruisci();
+    QGuiApplication::setFont(applicazione);
     RicordaCaratteriEFigure();
     logica_.Form_Load();
     Aggiorna();
