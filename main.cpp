@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QThreadPool>
 #include <cstdio>
 
 #include "finestra.h"
@@ -20,6 +21,12 @@ int main(int argc, char* argv[]) {
     char* argvQt[] = {argc > 0 ? argv[0] : nome, nullptr};
     QApplication applicazione(argcQt, argvQt);
     QApplication::setApplicationName(QStringLiteral("Mappix"));
+    // Qt's raster engine hands the spans of a long fill to its global thread
+    // pool and waits for them. For this window's controls and maps the
+    // hand-over to a second worker costs more CPU time than it saves, and
+    // every worker brings its own stack and memory arena; one worker paints
+    // the same pixels.
+    QThreadPool::globalInstance()->setMaxThreadCount(1);
     mappix::CaricaTraduzioniQt();
     Q_INIT_RESOURCE(mappix_assets);
 

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTextDocument>
+#include <QThreadPool>
 #include <memory>
 #include <string>
 
@@ -250,6 +251,7 @@ BENCHMARK(GiudizioClic)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication applicazione(argc, argv);
+    QThreadPool::globalInstance()->setMaxThreadCount(1);  // as the program does
     Q_INIT_RESOURCE(mappix_assets);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
