@@ -2,9 +2,11 @@
 // it at run time: the drawing stretched over the whole image, on transparency.
 //   rendi_svg png <picture.svg> <side> <output.png>
 //       one square PNG (the icons of the desktop's menus);
-//   rendi_svg cpp <output.cpp> <resource>=<picture.svg>@<width>x<height> ...
-//       a C++ table of the pictures at those sizes in device pixels, as
-//       premultiplied ARGB words, which the program paints without parsing SVG.
+//   rendi_svg cpp <output.cpp> <picture>... [-- <picture>...]
+//       with <picture> = <resource>=<picture.svg>@<width>x<height>: a C++
+//       table of the pictures at those sizes in device pixels, as
+//       premultiplied ARGB words, which the program paints without parsing
+//       SVG. Those after "--" are kept apart (see Cpp).
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -47,29 +49,50 @@ void ScriviPixel(QTextStream& testo, const QImage& figura) {
     }
 }
 
-int Cpp(const QString& uscita, const QStringList& voci) {
-    static const QRegularExpression forma(QStringLiteral("^(:/[^=]+)=(.+)@(\\d+)x(\\d+)$"));
-    // One array for every picture, in the order given: the pictures drawn
-    // together lie together in memory.
-    QString pixel;
+// The pixels of some pictures, in the order given, in one array: the
+// pictures drawn together lie together in memory.
+struct Pixel {
+    QString nome;
+    QString parole;
+    qsizetype quante = 0;
     QString tabella;
-    QTextStream pezzi(&pixel);
-    QTextStream righe(&tabella);
-    qsizetype inizio = 0;
+};
+
+bool AggiungiFigura(Pixel& pixel, const QString& voce) {
+    static const QRegularExpression forma(QStringLiteral("^(:/[^=]+)=(.+)@(\\d+)x(\\d+)$"));
+    const QRegularExpressionMatch parti = forma.match(voce);
+    const QImage figura =
+        parti.hasMatch()
+            ? Rendi(parti.captured(2), QSize(parti.captured(3).toInt(), parti.captured(4).toInt()))
+            : QImage();
+    if (figura.isNull()) {
+        std::fprintf(stderr, "rendi_svg: cannot render %s\n", qPrintable(voce));
+        return false;
+    }
+    QTextStream righe(&pixel.tabella);
+    righe << "    {u\"" << parti.captured(1) << "\", " << figura.width() << ", " << figura.height()
+          << ", " << pixel.nome << " + " << pixel.quante << "},\n";
+    QTextStream pezzi(&pixel.parole);
+    ScriviPixel(pezzi, figura);
+    pixel.quante += qsizetype{figura.width()} * figura.height();
+    return true;
+}
+
+int Cpp(const QString& uscita, const QStringList& voci) {
+    // Those after "--" (the pictures for screens of two device pixels per
+    // pixel) go to the large read-only data, which the linker puts in a
+    // segment of its own after all the rest: the kernel maps a whole cached
+    // block of the file around a page the program touches, but never past
+    // the segment, so the pictures drawn at start never bring these in.
+    Pixel vicini{QStringLiteral("kPixel"), {}, 0, {}};
+    Pixel lontani{QStringLiteral("kPixelLontani"), {}, 0, {}};
+    Pixel* gruppo = &vicini;
     for (const QString& voce : voci) {
-        const QRegularExpressionMatch parti = forma.match(voce);
-        const QImage figura =
-            parti.hasMatch() ? Rendi(parti.captured(2),
-                                     QSize(parti.captured(3).toInt(), parti.captured(4).toInt()))
-                             : QImage();
-        if (figura.isNull()) {
-            std::fprintf(stderr, "rendi_svg: cannot render %s\n", qPrintable(voce));
+        if (voce == QLatin1String("--")) {
+            gruppo = &lontani;
+        } else if (!AggiungiFigura(*gruppo, voce)) {
             return 1;
         }
-        ScriviPixel(pezzi, figura);
-        righe << "    {u\"" << parti.captured(1) << "\", " << figura.width() << ", "
-              << figura.height() << ", kPixel + " << inizio << "},\n";
-        inizio += qsizetype{figura.width()} * figura.height();
     }
     QFile file(uscita);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -80,8 +103,10 @@ int Cpp(const QString& uscita, const QStringList& voci) {
     codice << "// Made by rendi_svg from the SVG pictures at build time.\n"
            << "#include \"figure_pronte.h\"\n\nnamespace mappix {\nnamespace {\n\n"
            << "const std::uint32_t kPixel[] = {\n"
-           << pixel << "};\n\nconst FiguraPronta kFigure[] = {\n"
-           << tabella << "};\n\n}  // namespace\n\n"
+           << vicini.parole << "0};\n\n"
+           << "[[gnu::section(\".lrodata.figure\")]] const std::uint32_t kPixelLontani[] = {\n"
+           << lontani.parole << "0};\n\nconst FiguraPronta kFigure[] = {\n"
+           << vicini.tabella << lontani.tabella << "};\n\n}  // namespace\n\n"
            << "std::span<const FiguraPronta> FigurePronte() {\n    return kFigure;\n}\n\n"
            << "}  // namespace mappix\n";
     return codice.status() == QTextStream::Ok && file.flush() ? 0 : 1;
@@ -101,7 +126,8 @@ int main(int argc, char* argv[]) {
     }
     std::fputs(
         "usage: rendi_svg png <picture.svg> <side> <output.png>\n"
-        "       rendi_svg cpp <output.cpp> <resource>=<picture.svg>@<width>x<height> ...\n",
+        "       rendi_svg cpp <output.cpp> <picture>... [-- <picture>...]\n"
+        "       with <picture> = <resource>=<picture.svg>@<width>x<height>\n",
         stderr);
     return 2;
 }
