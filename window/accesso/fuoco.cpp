@@ -131,13 +131,12 @@ void SegnoFuoco::paintEvent(QPaintEvent* /*evento*/) {
     if (disegnato_.isEmpty()) {
         return;
     }
+    // Filled, not stroked: the same pixels without the stroker's joins.
     QPainter pittore(this);
-    QPen penna(palette().color(QPalette::Active, QPalette::Highlight), kSpessore);
-    penna.setJoinStyle(Qt::MiterJoin);
-    pittore.setPen(penna);
-    pittore.setBrush(Qt::NoBrush);
-    const qreal mezzo = kSpessore / 2.0;
-    pittore.drawRect(QRectF(disegnato_).adjusted(mezzo, mezzo, -mezzo, -mezzo));
+    const QColor colore = palette().color(QPalette::Active, QPalette::Highlight);
+    for (const QRect& pezzo : Striscia(disegnato_)) {
+        pittore.fillRect(pezzo, colore);
+    }
 }
 
 }  // namespace mappix
