@@ -11,13 +11,16 @@
 # own account of its CPU time (wait4) is a second reading of the last figure.
 # Prints every round, the medians, the ratios Mappix / floor (and the median of
 # the per-round ratios) and a Markdown table with the machine and its load.
-# Usage: tools/misura_processo.sh [build-dir] [rounds] [earlier-mappix]
-#   (default build/dev, 11); an earlier build of mappix, when given, is
-#   measured in the same rounds, for a before and after from one run.
+# Usage: tools/misura_processo.sh [build-dir] [rounds] [other-program [its-name]]
+#   (default build/dev, 11); another program, when given, is measured in the
+#   same rounds: an earlier build of mappix for a before and after from one
+#   run (named "Mappix before"), or the lower bound
+#   (tests/pavimento_schermo, "Start screen alone").
 set -euo pipefail
 build="${1:-build/dev}"
 rounds="${2:-11}"
 prima="${3:-}"
+nome_prima="${4:-Mappix before}"
 mappix="$build/mappix"
 pavimento="$build/tests/pavimento"
 controllo="$build/tests/pavimento_lento"
@@ -101,7 +104,7 @@ echo "$(date -u '+%Y-%m-%d %H:%M UTC'); machine: $(nproc) cores, ${cpu_model:-un
 echo
 cols=(mappix)
 [ -z "$prima" ] || cols+=(prima)
-label() { case $1 in mappix) echo "Mappix" ;; prima) echo "Mappix before" ;; esac; }
+label() { case $1 in mappix) echo "Mappix" ;; prima) echo "$nome_prima" ;; esac; }
 header="| What | Floor |"; rule="|---|---|"
 for c in "${cols[@]}"; do header+=" $(label "$c") | $(label "$c") / floor |"; rule+="---|---|"; done
 echo "$header Control (floor + 200 ms sleep) | Control − floor |"
