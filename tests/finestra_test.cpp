@@ -1267,6 +1267,20 @@ TEST_F(FinestraTest, StartScreenCaptionsFit) {
     Entra("LblNome", QStringLiteral("greeting"));
 }
 
+// A caption shrunk to fit is fitted again when only the label's size, or
+// only its font, changes.
+TEST_F(FinestraTest, AShrunkCaptionIsFittedAgainToANewSizeOrFont) {
+    Inizia(QStringLiteral("Bartolomeo Maria Sebastiano Crisostomo Lanfranchi"));
+    Etichetta* nome = Lbl("LblNome");
+    ASSERT_LT(nome->carattereUsato().pixelSize(), nome->font().pixelSize());
+    nome->resize(nome->width() * 3, nome->height() * 2);
+    Entra("LblNome", QStringLiteral("a larger label"));
+    QFont minore = nome->font();
+    minore.setPixelSize(minore.pixelSize() / 2);
+    nome->setFont(minore);
+    Entra("LblNome", QStringLiteral("a smaller font"));
+}
+
 // Draws from an empty script always give the lowest index not yet asked, so
 // each exercise shows every one of its questions once.
 TEST_F(FinestraTest, EveryCaptionWhilePlayingEachExerciseFits) {

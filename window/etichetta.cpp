@@ -85,12 +85,18 @@ int Etichetta::flagTesto() const {
 }
 
 void Etichetta::adatta() {
+    const QRect area = areaTesto();
+    // Shown at last, a label learns its size again: nothing to fit anew.
+    Adattamento richiesta{font(), area, allineamento_, mostrato_};
+    if (richiesta == adattato_) {
+        return;
+    }
+    adattato_ = std::move(richiesta);
     usato_ = font();
     ovunque_ = false;
     if (mostrato_.isEmpty()) {
         return;
     }
-    const QRect area = areaTesto();
     const int flag = static_cast<int>(allineamento_) | Qt::TextWordWrap;
     if (Entra(usato_, area, flag, mostrato_)) {
         return;

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QFont>
+#include <QRect>
+#include <QString>
 
 #include "cliccabile.h"
 
@@ -44,6 +46,15 @@ private:
     QString mostrato_;
     Qt::Alignment allineamento_ = Qt::AlignLeft | Qt::AlignTop;
     bool bordo_ = false;
+    // What the caption was last fitted for.
+    struct Adattamento {
+        QFont carattere;
+        QRect area;
+        Qt::Alignment allineamento;
+        QString testo;
+        bool operator==(const Adattamento&) const = default;
+    };
+    Adattamento adattato_;
     QFont usato_;
     bool ovunque_ = false;
     QWidget* compagno_ = nullptr;
