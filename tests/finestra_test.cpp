@@ -391,35 +391,39 @@ void AnnotaRichiesta(QtMsgType, const QMessageLogContext& contesto, const QStrin
     }
 }
 
-TEST(CostruzioneFinestra, AsksForNoFaceInTheApplicationsFontAndLeavesItsFontsAlone) {
-    const QFont primaApplicazione = QApplication::font();
-    const QFont primaMenu = QApplication::font("QMenu");
-    QFont insolito(QStringLiteral("DejaVu Serif"));
-    insolito.setPixelSize(17);
-    QApplication::setFont(insolito);
-    QApplication::setFont(QFont(QStringLiteral("Liberation Mono"), 23), "QMenu");
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.text.font.match.debug=true"));
-    richieste.clear();
-    const QtMessageHandler precedente = qInstallMessageHandler(AnnotaRichiesta);
-    QFont spia(QStringLiteral("Liberation Sans"));  // proves that requests are heard
-    spia.setPixelSize(41);
-    QFontMetrics(spia).height();
-    {
-        ServiziFinti servizi;
-        FrmCitta logica(servizi);
-        logica.Form_Initialize();
-        FinestraCitta finestra(logica);
-        finestra.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&finestra));
+class CostruzioneFinestra : public FinestraTest {
+protected:
+    void SetUp() override {
+        insolito_.setPixelSize(17);
+        QApplication::setFont(insolito_);
+        QApplication::setFont(QFont(QStringLiteral("Liberation Mono"), 23), "QMenu");
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.text.font.match.debug=true"));
+        richieste.clear();
+        const QtMessageHandler precedente = qInstallMessageHandler(AnnotaRichiesta);
+        QFont spia(QStringLiteral("Liberation Sans"));  // proves that requests are heard
+        spia.setPixelSize(41);
+        QFontMetrics(spia).height();
+        FinestraTest::SetUp();
+        qInstallMessageHandler(precedente);
+        QLoggingCategory::setFilterRules(QString());
     }
-    qInstallMessageHandler(precedente);
-    QLoggingCategory::setFilterRules(QString());
+
+    void TearDown() override {
+        FinestraTest::TearDown();
+        QApplication::setFont(primaApplicazione_);
+        QApplication::setFont(primaMenu_, "QMenu");
+    }
+
+    const QFont primaApplicazione_ = QApplication::font();
+    const QFont primaMenu_ = QApplication::font("QMenu");
+    QFont insolito_{QStringLiteral("DejaVu Serif")};
+};
+
+TEST_F(CostruzioneFinestra, AsksForNoFaceInTheApplicationsFontAndLeavesItsFontsAlone) {
     EXPECT_TRUE(richieste.join(QString()).contains(QStringLiteral("pixelSize: 41")));
     EXPECT_FALSE(richieste.join(QString()).contains(QStringLiteral("DejaVu Serif")));
-    EXPECT_EQ(QApplication::font(), insolito);
+    EXPECT_EQ(QApplication::font(), insolito_);
     EXPECT_EQ(QApplication::font("QMenu").family(), QStringLiteral("Liberation Mono"));
-    QApplication::setFont(primaApplicazione);
-    QApplication::setFont(primaMenu, "QMenu");
 }
 
 // The region areas are transparent: the map shows through every one of them.
